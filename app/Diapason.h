@@ -1,0 +1,102 @@
+#ifndef DIAPASON_H
+#define DIAPASON_H
+
+#include <QDialog>
+#include <QImage>
+#include <QTimer>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QDial;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMessageBox;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+
+class MusicalNote;
+
+/// The main window: Frequency 1 from a note or a typed value, Frequency 2 through an interval,
+/// the note of Frequency 2, and the tone actions on both.
+class Diapason : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit Diapason(QWidget *parent = nullptr);
+    ~Diapason() override;
+
+    /// The note of Frequency 2, shared with the tuner.
+    MusicalNote *noteCible() const { return m_noteCible; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private slots:
+    void newfreq(const QString &text);
+    void freqref(int id);
+    float calcFreq(float f1);
+    void freqNoteOctCor();
+    void octaviation(int oct);
+    void correction(const QString &text);
+    void correcalter(int index);
+    void enableParSynth(int index);
+    void setCentRef(int v);
+    void clignotLabel7();
+    void help();
+    void about();
+
+private:
+    void creerControles();
+    void disposerControles();
+    void connecterControles();
+    void afficherErreur(const QString &html);
+    void effacerErreur();
+    void montrerMessage(const QString &text);
+
+    QImage m_imageDiapason;
+    QImage m_imageOnde;
+    QTimer m_clignotement;
+    MusicalNote *m_noteCible = nullptr;
+
+    QLabel *m_freq1Label = nullptr;
+    QLineEdit *m_freq1Edit = nullptr;
+    QLabel *m_label7 = nullptr;
+    QPushButton *m_aideButton = nullptr;
+    QButtonGroup *m_notesGroup = nullptr;
+    QSpinBox *m_la4Spin = nullptr;
+    QComboBox *m_alterCombo = nullptr;
+    QSpinBox *m_octaveSpin = nullptr;
+    QLabel *m_creditLabel = nullptr;
+    QLabel *m_diapasonLabel = nullptr;
+    QDial *m_correctionDial = nullptr;
+    QLineEdit *m_centsEdit = nullptr;
+    QComboBox *m_unitesCombo = nullptr;
+    QLineEdit *m_unitesEdit = nullptr;
+    QLineEdit *m_decimalEdit = nullptr;
+    QLineEdit *m_fractionEdit = nullptr;
+    QPushButton *m_listeButton = nullptr;
+    QLineEdit *m_freq2Edit = nullptr;
+    QComboBox *m_formeCombo = nullptr;
+    QLabel *m_ondeLabel = nullptr;
+    QGroupBox *m_volumeGroup = nullptr;
+    QSlider *m_volumeSlider = nullptr;
+    QLabel *m_dbLabel = nullptr;
+    QPushButton *m_parametresButton = nullptr;
+    QComboBox *m_fechCombo = nullptr;
+    QLineEdit *m_dureeEdit = nullptr;
+    QPushButton *m_accordeurButton = nullptr;
+    QPushButton *m_jouer1Button = nullptr;
+    QPushButton *m_jouer2Button = nullptr;
+    QPushButton *m_sauv1Button = nullptr;
+    QPushButton *m_sauv2Button = nullptr;
+    QPushButton *m_ouvrirButton = nullptr;
+    QCheckBox *m_boucleCheck = nullptr;
+    QPushButton *m_stopButton = nullptr;
+    QMessageBox *m_message = nullptr;
+};
+
+#endif
