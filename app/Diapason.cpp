@@ -36,6 +36,8 @@ const char *const kPageProjet = "https://zib.example.org/";
 /// Shortest of plain and exponent notation with at most `digits` significant digits.
 QString g(double v, int digits)
 {
+    if (v == 0)
+        v = 0; // no "-0" for a deviation rounded to nothing
     return QString::number(v, 'g', digits);
 }
 
@@ -392,7 +394,9 @@ void Diapason::connecterControles()
     connect(&m_clignotement, &QTimer::timeout, this, &Diapason::clignotLabel7);
     connect(m_correctionDial, &QDial::valueChanged, this, &Diapason::setCentRef);
     connect(m_freq1Edit, &QLineEdit::textEdited, this, &Diapason::newfreq);
-    connect(m_notesGroup, &QButtonGroup::idPressed, this, &Diapason::freqref);
+    // On the completed click rather than the press: the click checks the pressed button, which must
+    // not undo the respelling (Do flat is checked as Si).
+    connect(m_notesGroup, &QButtonGroup::idClicked, this, &Diapason::freqref);
     connect(m_octaveSpin, qOverload<int>(&QSpinBox::valueChanged), this, &Diapason::octaviation);
     connect(m_centsEdit, &QLineEdit::textEdited, this, &Diapason::correction);
     connect(m_alterCombo, qOverload<int>(&QComboBox::currentIndexChanged), this,

@@ -2,7 +2,6 @@
 // structures. Run it from the project root after changing a drawing:
 //     cmake --build build --target drawfigures && build/tools/drawfigures data/figures
 
-#include <QGuiApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
@@ -163,7 +162,6 @@ QImage sansBord(bool barre)
 
 int main(int argc, char *argv[])
 {
-    QGuiApplication app(argc, argv);
     const QString dossier = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(dossier);
 

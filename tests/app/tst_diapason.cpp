@@ -1,1 +1,571 @@
-int main(){}
+// The main window driven as a user drives it: typing into its fields, pressing the note buttons,
+// turning the dial and the octave, and reading every control back.
+
+#include "app/Diapason.h"
+#include "app/MusicalNote.h"
+#include "app/globals.h"
+
+#include <QtTest>
+#include <QClipboard>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDial>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+
+namespace {
+
+template <class T>
+T *enfant(QObject *parent, const char *nom)
+{
+    T *c = parent->findChild<T *>(QLatin1String(nom));
+    if (!c)
+        qFatal("no child %s", nom);
+    return c;
+}
+
+/// The controls of one main window, by the names the window gives them.
+struct Fenetre
+{
+    Diapason w;
+    QLineEdit *freq1 = enfant<QLineEdit>(&w, "freq1Edit");
+    QLabel *statut = enfant<QLabel>(&w, "statusLabel");
+    QButtonGroup *notes = enfant<QButtonGroup>(&w, "notesGroup");
+    QSpinBox *la4 = enfant<QSpinBox>(&w, "la4Spin");
+    QComboBox *alteration = enfant<QComboBox>(&w, "alterCombo");
+    QSpinBox *octave = enfant<QSpinBox>(&w, "octaveSpin");
+    QDial *dial = enfant<QDial>(&w, "correctionDial");
+    QLineEdit *cents = enfant<QLineEdit>(&w, "centsEdit");
+    QLineEdit *decimal = enfant<QLineEdit>(&w, "decimalEdit");
+    QLineEdit *freq2 = enfant<QLineEdit>(&w, "freq2Edit");
+    QComboBox *forme = enfant<QComboBox>(&w, "formeCombo");
+    QPushButton *parametres = enfant<QPushButton>(&w, "parametresButton");
+    QGroupBox *volume = enfant<QGroupBox>(&w, "volumeGroup");
+
+    Fenetre() { w.show(); }
+
+    /// Pastes a new Frequency 1 over the whole field: one edit, no intermediate values.
+    void collerFreq1(const QString &texte)
+    {
+        QGuiApplication::clipboard()->setText(texte);
+        freq1->setFocus();
+        freq1->selectAll();
+        QTest::keyClick(freq1, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(freq1->text(), texte);
+    }
+
+    /// Replaces the Frequency 1 text keystroke by keystroke: every intermediate value is computed.
+    void taperFreq1(const QString &texte)
+    {
+        freq1->setFocus();
+        freq1->selectAll();
+        QTest::keyClick(freq1, Qt::Key_Backspace);
+        QTest::keyClicks(freq1, texte);
+    }
+
+    void presserNote(int id) { QTest::mouseClick(notes->button(id), Qt::LeftButton); }
+};
+
+/// Closes the next modal message box of the window and keeps its text.
+class LecteurMessage : public QObject
+{
+public:
+    QString texte;
+
+    explicit LecteurMessage(QWidget *fenetre)
+    {
+        auto *timer = new QTimer(this);
+        timer->setInterval(10);
+        connect(timer, &QTimer::timeout, this, [this, fenetre, timer] {
+            auto *box = fenetre->findChild<QMessageBox *>(QStringLiteral("message"));
+            if (box && box->isVisible()) {
+                texte = box->text();
+                box->done(QMessageBox::Ok);
+                timer->stop();
+            }
+        });
+        timer->start();
+    }
+};
+
+class EnregistreurUrl : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void ouvrir(const QUrl &url) { urls << url; }
+};
+
+QString utf8(const char *s)
+{
+    return QString::fromUtf8(s);
+}
+
+} // namespace
+
+class TestDiapason : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void etatInitial();
+    void controlesDuTableau_data();
+    void controlesDuTableau();
+    void disposition();
+
+    void notesPressees_data();
+    void notesPressees();
+    void respellingDoBemol();
+    void frequenceTapee_data();
+    void frequenceTapee();
+    void frappe445();
+    void bornesDeFrequence1_data();
+    void bornesDeFrequence1();
+    void octaveHorsBornesPuisRetour_data();
+    void octaveHorsBornesPuisRetour();
+    void dialRetunesFrequency1();
+    void correctionRefusee();
+    void frequence2HorsBornes();
+    void clignotement();
+    void syntheseActiveParametres();
+    void aide();
+};
+
+void TestDiapason::etatInitial()
+{
+    Fenetre f;
+    QCOMPARE(f.w.windowTitle(), utf8("ZIB - Diapason Numérique v0.10"));
+    QCOMPARE(f.w.minimumSize(), f.w.maximumSize());
+    QCOMPARE(f.freq1->text(), QStringLiteral("440"));
+    QCOMPARE(f.notes->checkedId(), 6);
+    QCOMPARE(f.la4->value(), 440);
+    QCOMPARE(f.alteration->currentIndex(), 1);
+    QCOMPARE(f.octave->value(), 4);
+    QCOMPARE(f.dial->value(), 0);
+    QCOMPARE(f.cents->text(), QStringLiteral("0"));
+    QCOMPARE(f.freq2->text(), QStringLiteral("440.0:La 4"));
+    QVERIFY(f.statut->text().isEmpty());
+    QCOMPARE(f.w.noteCible()->freq, 440.f);
+    QCOMPARE(f.w.noteCible()->note, 6);
+    QVERIFY(f.w.noteCible()->nomNote.isEmpty());
+    QCOMPARE(freq1, 440.0);
+    QCOMPARE(idNote, 6);
+    QCOMPARE(octnew, 4);
+
+    auto *jouer1 = enfant<QPushButton>(&f.w, "jouer1Button");
+    QVERIFY(jouer1->isDefault());
+    QVERIFY(!f.parametres->isEnabled());
+    QVERIFY(!f.volume->isEnabled());
+    QVERIFY(!enfant<QPushButton>(&f.w, "stopButton")->isEnabled());
+    QVERIFY(!enfant<QCheckBox>(&f.w, "boucleCheck")->isChecked());
+    QCOMPARE(enfant<QComboBox>(&f.w, "fechCombo")->currentText(), QStringLiteral("44100"));
+    QCOMPARE(f.forme->count(), 6);
+    QCOMPARE(f.forme->itemText(5), utf8("synthèse"));
+}
+
+void TestDiapason::controlesDuTableau_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("bulle");
+
+    QTest::newRow("freq1") << "freq1Edit" << "440" << utf8("Fréquence 1 (référence) de 10 à 17000 Hz");
+    QTest::newRow("aide") << "aideButton" << "&Aide" << "";
+    QTest::newRow("la4") << "la4Spin" << "" << utf8("Frequence de reference pour La4 de 435 à 445");
+    QTest::newRow("alter") << "alterCombo" << utf8("bécarre") << utf8("Choisir une altération : bémol, bécarre, dièze");
+    QTest::newRow("octave") << "octaveSpin" << "" << utf8("Choisir l'octave entre -2 et 10");
+    QTest::newRow("dial") << "correctionDial" << "" << utf8("Correction par pas de 1 cent");
+    QTest::newRow("cents") << "centsEdit" << "0" << utf8("Correction de -49 à +49 cents");
+    QTest::newRow("unites") << "unitesCombo" << "En cents" << utf8("Choix de l'unité de mesure pour les intervalles");
+    QTest::newRow("unitesEdit") << "unitesEdit" << "0" << utf8("Intervalle en cents, en savarts ou commas");
+    QTest::newRow("decimal") << "decimalEdit" << "1" << utf8("Intervalle sous forme décimal : exemple 1.5 pour la quinte");
+    QTest::newRow("fraction") << "fractionEdit" << "1/1" << "";
+    QTest::newRow("liste") << "listeButton" << "Liste" << utf8("Cliquer pour choisir un degré dans une liste");
+    QTest::newRow("freq2") << "freq2Edit" << "440.0:La 4" << utf8("Freq 2 = Freq 1 + Intervalle ");
+    QTest::newRow("forme") << "formeCombo" << "sinus" << utf8("Forme du signal : sinus, triangle, parabole, etc.");
+    QTest::newRow("volume") << "volumeSlider" << "" << utf8("Augmenter ou diminuer l'amplitude.\nAttention le changement de volume n'a d'effet que pour les enregistrements");
+    QTest::newRow("dB") << "dbLabel" << "  0 dB" << "";
+    QTest::newRow("parametres") << "parametresButton" << utf8("Paramètres") << utf8("Actif dans le cas d'une synthèse modale");
+    QTest::newRow("fech") << "fechCombo" << "44100" << utf8("Fréquence d'échantillonnage");
+    QTest::newRow("duree") << "dureeEdit" << "1" << utf8("Durée du son enregistré, de 0.01 à 120 secondes");
+    QTest::newRow("accordeur") << "accordeurButton" << "Accordeur" << "";
+    QTest::newRow("jouer1") << "jouer1Button" << "Jouer Freq &1" << "";
+    QTest::newRow("jouer2") << "jouer2Button" << "Jouer Freq &2" << "";
+    QTest::newRow("sauv1") << "sauv1Button" << utf8("Sauv. Fréq 1") << utf8("Enregistrer Fréq. 1 dans un fichier");
+    QTest::newRow("sauv2") << "sauv2Button" << utf8("Sauv. Fréq 2") << utf8("Enregistrer Fréq. 2 dans un fichier");
+    QTest::newRow("ouvrir") << "ouvrirButton" << "&Ouvrir" << "";
+    QTest::newRow("boucle") << "boucleCheck" << "En boucle" << "Pour jouer le fichier en boucle";
+    QTest::newRow("stop") << "stopButton" << "&Stop" << "";
+}
+
+void TestDiapason::controlesDuTableau()
+{
+    QFETCH(QString, nom);
+    QFETCH(QString, texte);
+    QFETCH(QString, bulle);
+    Fenetre f;
+    QWidget *c = f.w.findChild<QWidget *>(nom);
+    QVERIFY2(c, qPrintable(nom));
+    QCOMPARE(c->toolTip(), bulle);
+    if (texte.isEmpty())
+        return;
+    QString lu;
+    if (auto *e = qobject_cast<QLineEdit *>(c))
+        lu = e->text();
+    else if (auto *b = qobject_cast<QAbstractButton *>(c))
+        lu = b->text();
+    else if (auto *l = qobject_cast<QLabel *>(c))
+        lu = l->text();
+    else if (auto *cb = qobject_cast<QComboBox *>(c))
+        lu = cb->currentText();
+    QCOMPARE(lu, texte);
+}
+
+void TestDiapason::disposition()
+{
+    Fenetre f;
+    QCOMPARE(f.la4->minimum(), 430);
+    QCOMPARE(f.la4->maximum(), 450);
+    QCOMPARE(f.octave->minimum(), -2);
+    QCOMPARE(f.octave->maximum(), 10);
+    QCOMPARE(f.dial->minimum(), -49);
+    QCOMPARE(f.dial->maximum(), 49);
+    QVERIFY(f.dial->notchesVisible());
+    QCOMPARE(f.dial->focusPolicy(), Qt::StrongFocus);
+    QCOMPARE(f.dial->width(), 75);
+    QVERIFY(f.cents->isReadOnly());
+    QVERIFY(f.freq2->isReadOnly());
+    QCOMPARE(f.freq2->width(), 82);
+    QCOMPARE(f.freq2->palette().color(QPalette::Text), QColor(Qt::red));
+    QCOMPARE(enfant<QLineEdit>(&f.w, "fractionEdit")->inputMask(), QStringLiteral("000009/d00000"));
+    auto *slider = enfant<QSlider>(&f.w, "volumeSlider");
+    QCOMPARE(slider->minimum(), -50);
+    QCOMPARE(slider->maximum(), 50);
+    QCOMPARE(slider->tickInterval(), 20);
+    QCOMPARE(enfant<QLabel>(&f.w, "ondeLabel")->size(), QSize(90, 40));
+    QVERIFY(!enfant<QLabel>(&f.w, "ondeLabel")->pixmap(Qt::ReturnByValue).isNull());
+
+    const QStringList notes = {"Do", utf8("Ré"), "Mi", "Fa", "Sol", "La", "Si"};
+    for (int id = 1; id <= 7; ++id)
+        QCOMPARE(f.notes->button(id)->text(), notes[id - 1]);
+    QVERIFY(f.notes->exclusive());
+
+    // Validators: a point as decimal separator whatever the locale; bounds of each field.
+    int pos = 0;
+    QString s = QStringLiteral("440.125");
+    QCOMPARE(f.freq1->validator()->validate(s, pos), QValidator::Acceptable);
+    s = QStringLiteral("440.1255");
+    QVERIFY(f.freq1->validator()->validate(s, pos) != QValidator::Acceptable);
+    s = QStringLiteral("16000");
+    QCOMPARE(f.freq1->validator()->validate(s, pos), QValidator::Acceptable);
+    s = QStringLiteral("0.000001");
+    QCOMPARE(f.decimal->validator()->validate(s, pos), QValidator::Acceptable);
+    s = QStringLiteral("-20000");
+    QCOMPARE(enfant<QLineEdit>(&f.w, "unitesEdit")->validator()->validate(s, pos), QValidator::Acceptable);
+    s = QStringLiteral("0.001");
+    QVERIFY(enfant<QLineEdit>(&f.w, "dureeEdit")->validator()->validate(s, pos) != QValidator::Acceptable);
+}
+
+void TestDiapason::notesPressees_data()
+{
+    QTest::addColumn<bool>("alterationDabord");
+    QTest::addColumn<int>("note");
+    QTest::addColumn<int>("alterIndex");
+    QTest::addColumn<QString>("freq1Texte");
+    QTest::addColumn<QString>("freq2Texte");
+    QTest::addColumn<int>("noteCochee");
+    QTest::addColumn<int>("alterFinale");
+    QTest::addColumn<int>("octaveFinale");
+
+    QTest::newRow("Do") << false << 1 << 1 << "261.626" << utf8("261.6:Do♮4") << 1 << 1 << 4;
+    QTest::newRow("Sol") << false << 5 << 1 << "391.995" << utf8("392:Sol♮4") << 5 << 1 << 4;
+    QTest::newRow("bémol, then Si") << true << 7 << 0 << "466.164" << utf8("466.2:Si♭4") << 7 << 0 << 4;
+    QTest::newRow("Do, then dièze") << false << 1 << 2 << "277.183" << utf8("277.2:Do♯4") << 1 << 2 << 4;
+    // The 6-digit rounding of Mi4 (329.628) leaves +0.0023 cents of correction, kept by the sharp.
+    QTest::newRow("Mi, then dièze: Fa") << false << 3 << 2 << "349.229" << utf8("349.2:Fa♮4") << 4 << 1 << 4;
+    QTest::newRow("Ré, then bémol: Do dièze") << false << 2 << 0 << "277.183" << utf8("277.2:Do♯4") << 1 << 2 << 4;
+    QTest::newRow("Do, then bémol: Si3") << false << 1 << 0 << "246.942" << utf8("246.9:Si♮3") << 7 << 1 << 3;
+    QTest::newRow("bémol, then Do: Si3") << true << 1 << 0 << "246.942" << utf8("246.9:Si♮3") << 7 << 1 << 3;
+}
+
+void TestDiapason::notesPressees()
+{
+    QFETCH(bool, alterationDabord);
+    QFETCH(int, note);
+    QFETCH(int, alterIndex);
+    QFETCH(QString, freq1Texte);
+    QFETCH(QString, freq2Texte);
+    QFETCH(int, noteCochee);
+    QFETCH(int, alterFinale);
+    QFETCH(int, octaveFinale);
+    Fenetre f;
+    if (alterationDabord) {
+        f.alteration->setCurrentIndex(alterIndex);
+        f.presserNote(note);
+    } else {
+        f.presserNote(note);
+        f.alteration->setCurrentIndex(alterIndex);
+    }
+    QCOMPARE(f.freq1->text(), freq1Texte);
+    QCOMPARE(f.freq2->text(), freq2Texte);
+    QCOMPARE(f.notes->checkedId(), noteCochee);
+    QCOMPARE(f.alteration->currentIndex(), alterFinale);
+    QCOMPARE(f.octave->value(), octaveFinale);
+    QCOMPARE(f.dial->value(), 0);
+    QCOMPARE(f.cents->text(), QStringLiteral("0"));
+    QVERIFY(f.statut->text().isEmpty());
+    QCOMPARE(QString::number(freq1, 'g', 6), freq1Texte);
+    QCOMPARE(idNote, noteCochee);
+    QCOMPARE(octnew, octaveFinale);
+}
+
+// A flat chosen first stays for the next note pressed: "Do" then lands on Si natural, octave 3,
+// and its button is the one left checked.
+void TestDiapason::respellingDoBemol()
+{
+    Fenetre f;
+    f.alteration->setCurrentIndex(0);
+    QCOMPARE(f.freq1->text(), QStringLiteral("415.305"));
+    f.presserNote(1);
+    QCOMPARE(f.freq1->text(), QStringLiteral("246.942"));
+    QCOMPARE(f.notes->checkedId(), 7);
+    QCOMPARE(f.alteration->currentIndex(), 1);
+    QCOMPARE(f.octave->value(), 3);
+    QCOMPARE(f.freq2->text(), utf8("246.9:Si♮3"));
+    QCOMPARE(octnew, 3);
+    QCOMPARE(idNote, 7);
+    QCOMPARE(alter, 0.f);
+}
+
+void TestDiapason::frequenceTapee_data()
+{
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<int>("note");
+    QTest::addColumn<int>("alter");
+    QTest::addColumn<int>("octave");
+    QTest::addColumn<int>("dial");
+    QTest::addColumn<QString>("cents");
+    QTest::addColumn<QString>("freq2");
+
+    QTest::newRow("445") << "445" << 6 << 1 << 4 << 20 << "20" << utf8("445:La♮4+20");
+    // Across an octave the octave spin box runs the recomputation once more, after the dial has
+    // moved: the cents display then keeps the two-decimal deviation.
+    QTest::newRow("660") << "660" << 3 << 1 << 5 << 2 << "1.95" << utf8("660:Mi♮5+2");
+    QTest::newRow("659.255") << "659.255" << 3 << 1 << 5 << 0 << "0" << utf8("659.3:Mi♮5");
+    QTest::newRow("1318.51") << "1318.51" << 3 << 1 << 6 << 0 << "0" << utf8("1319:Mi♮6");
+    QTest::newRow("12345.6") << "12345.6" << 5 << 1 << 9 << -28 << "-27.58" << utf8("1.235e+04:Sol♮9-28");
+    QTest::newRow("430") << "430" << 6 << 1 << 4 << -40 << "-40" << utf8("430:La♮4-40");
+    QTest::newRow("10.001") << "10.001" << 3 << 0 << -1 << 49 << "48.86" << utf8("10:Mi♭-1+49");
+    QTest::newRow("15000") << "15000" << 7 << 0 << 9 << 10 << "9.58" << utf8("1.5e+04:Si♭9+10");
+}
+
+void TestDiapason::frequenceTapee()
+{
+    QFETCH(QString, texte);
+    QFETCH(int, note);
+    QFETCH(int, alter);
+    QFETCH(int, octave);
+    QFETCH(int, dial);
+    QFETCH(QString, cents);
+    QFETCH(QString, freq2);
+    Fenetre f;
+    f.collerFreq1(texte);
+    QCOMPARE(f.notes->checkedId(), note);
+    QCOMPARE(f.alteration->currentIndex(), alter);
+    QCOMPARE(f.octave->value(), octave);
+    QCOMPARE(f.dial->value(), dial);
+    QCOMPARE(f.cents->text(), cents);
+    QCOMPARE(f.freq2->text(), freq2);
+    QVERIFY(f.statut->text().isEmpty());
+    QCOMPARE(freq1, texte.toDouble());
+    QCOMPARE(f.w.noteCible()->freq, texte.toFloat());
+}
+
+// From 440, the user selects the last digit and types 5: the dial moves from 0 to 20 and the
+// cents display shows the dial's whole cents.
+void TestDiapason::frappe445()
+{
+    Fenetre f;
+    f.freq1->setFocus();
+    f.freq1->setCursorPosition(3);
+    QTest::keyClick(f.freq1, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClicks(f.freq1, QStringLiteral("5"));
+    QCOMPARE(f.freq1->text(), QStringLiteral("445"));
+    QCOMPARE(f.notes->checkedId(), 6);
+    QCOMPARE(f.alteration->currentIndex(), 1);
+    QCOMPARE(f.octave->value(), 4);
+    QCOMPARE(f.dial->value(), 20);
+    QCOMPARE(f.cents->text(), QStringLiteral("20"));
+    QCOMPARE(cornew, 20.f);
+    QCOMPARE(f.freq1->cursorPosition(), 3);
+    QCOMPARE(f.freq2->text(), utf8("445:La♮4+20"));
+}
+
+void TestDiapason::bornesDeFrequence1_data()
+{
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<bool>("refusee");
+    QTest::addColumn<bool>("recalculee");
+
+    QTest::newRow("10 is silent") << "10" << false << false;
+    QTest::newRow("9.999 refused") << "9.999" << true << false;
+    QTest::newRow("15000.1 refused") << "15000.1" << true << false;
+    QTest::newRow("16000 refused") << "16000" << true << false;
+    QTest::newRow("10.001 accepted") << "10.001" << false << true;
+    QTest::newRow("15000 accepted") << "15000" << false << true;
+}
+
+void TestDiapason::bornesDeFrequence1()
+{
+    QFETCH(QString, texte);
+    QFETCH(bool, refusee);
+    QFETCH(bool, recalculee);
+    Fenetre f;
+    f.presserNote(5); // a known state to compare against: Sol4
+    const QString freq2Avant = f.freq2->text();
+    f.collerFreq1(texte);
+    QCOMPARE(f.statut->text().contains(utf8("Fréquence non permise")), refusee);
+    QCOMPARE(f.statut->text().isEmpty(), !refusee);
+    QCOMPARE(f.freq2->text() != freq2Avant, recalculee);
+    if (!recalculee) {
+        QCOMPARE(f.notes->checkedId(), 5);
+        QCOMPARE(f.w.noteCible()->note, 5);
+    }
+}
+
+void TestDiapason::octaveHorsBornesPuisRetour_data()
+{
+    QTest::addColumn<int>("note");
+    QTest::addColumn<int>("octaveRefusee");
+    QTest::addColumn<QString>("texteRefuse");
+    QTest::addColumn<QString>("texteRetour");
+
+    QTest::newRow("Do-2") << 1 << -2 << "4.08791" << "261.626";
+    QTest::newRow("Si10") << 7 << 10 << "31608.5" << "493.883";
+}
+
+void TestDiapason::octaveHorsBornesPuisRetour()
+{
+    QFETCH(int, note);
+    QFETCH(int, octaveRefusee);
+    QFETCH(QString, texteRefuse);
+    QFETCH(QString, texteRetour);
+    Fenetre f;
+    f.presserNote(note);
+    const QString freq2Valide = f.freq2->text();
+    f.octave->setValue(octaveRefusee);
+    QCOMPARE(f.freq1->text(), texteRefuse);
+    QVERIFY(f.statut->text().contains(utf8("Fréquence non permise")));
+    QCOMPARE(f.freq2->text(), freq2Valide);
+    QCOMPARE(octnew, octaveRefusee);
+
+    f.octave->setValue(4);
+    QCOMPARE(f.freq1->text(), texteRetour);
+    QVERIFY(f.statut->text().isEmpty());
+    QCOMPARE(f.freq2->text(), freq2Valide);
+}
+
+void TestDiapason::dialRetunesFrequency1()
+{
+    Fenetre f;
+    for (int k = 0; k < 20; ++k)
+        f.dial->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(f.dial->value(), 20);
+    QCOMPARE(f.freq1->text(), QStringLiteral("445.113"));
+    QCOMPARE(f.cents->text(), QStringLiteral("20"));
+    QCOMPARE(f.notes->checkedId(), 6);
+    QCOMPARE(f.freq2->text(), utf8("445.1:La♮4+20"));
+    QVERIFY(std::fabs(cornew - 20) < 0.01);
+
+    f.dial->setValue(-5);
+    QCOMPARE(f.freq1->text(), QStringLiteral("438.731"));
+    QCOMPARE(f.cents->text(), QStringLiteral("-5"));
+}
+
+void TestDiapason::correctionRefusee()
+{
+    Fenetre f;
+    f.dial->setValue(12);
+    const QString freq1Avant = f.freq1->text();
+    const float correctionAvant = cornew;
+    LecteurMessage lecteur(&f.w);
+    QVERIFY(QMetaObject::invokeMethod(&f.w, "correction", Q_ARG(QString, QStringLiteral("60"))));
+    QCOMPARE(lecteur.texte, QStringLiteral("La correction en cent ne doit pas depasser 49 cents"));
+    QCOMPARE(f.freq1->text(), freq1Avant);
+    QCOMPARE(f.cents->text(), QString::number(correctionAvant, 'g', 6));
+    QCOMPARE(f.dial->value(), 12);
+    QCOMPARE(cornew, correctionAvant);
+}
+
+void TestDiapason::frequence2HorsBornes()
+{
+    Fenetre f;
+    f.decimal->setText(QStringLiteral("40"));
+    f.taperFreq1(QStringLiteral("400"));
+    QVERIFY(f.statut->text().contains(utf8("Fréquence 2 non permise")));
+    // The rest of the recomputation still takes place.
+    QCOMPARE(f.freq2->text(), utf8("1.6e+04:Si♮9+21"));
+}
+
+void TestDiapason::clignotement()
+{
+    Fenetre f;
+    f.taperFreq1(QStringLiteral("9"));
+    QVERIFY(f.statut->text().contains(utf8("Fréquence non permise")));
+    QVERIFY(f.statut->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(f.statut->isHidden(), 1500);
+    QTRY_VERIFY_WITH_TIMEOUT(!f.statut->isHidden(), 1500);
+    f.taperFreq1(QStringLiteral("440"));
+    QVERIFY(f.statut->text().isEmpty());
+    QTest::qWait(700);
+    QVERIFY(!f.statut->isHidden()); // blinking stopped
+}
+
+void TestDiapason::syntheseActiveParametres()
+{
+    Fenetre f;
+    for (int i : {5, 2, 5, 0}) {
+        f.forme->setCurrentIndex(i);
+        QCOMPARE(f.parametres->isEnabled(), i == 5);
+        QCOMPARE(f.volume->isEnabled(), i == 5);
+    }
+}
+
+void TestDiapason::aide()
+{
+    EnregistreurUrl enregistreur;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &enregistreur, "ouvrir");
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &enregistreur, "ouvrir");
+    Fenetre f;
+    auto *aide = enfant<QPushButton>(&f.w, "aideButton");
+
+    QTest::mouseClick(aide, Qt::LeftButton);
+    QCOMPARE(enregistreur.urls.size(), 1);
+    QVERIFY(enregistreur.urls[0].isLocalFile());
+    QVERIFY(enregistreur.urls[0].toLocalFile().endsWith(QLatin1String("/doc/index.html")));
+    QVERIFY(QFile::exists(enregistreur.urls[0].toLocalFile()));
+
+    // Without the help page beside the program, the project's web page.
+    QTemporaryDir ailleurs;
+    const QString ici = QDir::currentPath();
+    QDir::setCurrent(ailleurs.path());
+    QTest::mouseClick(aide, Qt::LeftButton);
+    QDir::setCurrent(ici);
+    QCOMPARE(enregistreur.urls.size(), 2);
+    QCOMPARE(enregistreur.urls[1].scheme(), QStringLiteral("https"));
+
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}
+
+QTEST_MAIN(TestDiapason)
+#include "tst_diapason.moc"
