@@ -1,1 +1,344 @@
-<?xml version="1.0" encoding="utf-8"?><!DOCTYPE TS><TS version="2.1" language="en"></TS>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="fr">
+<context>
+    <name>Diapason</name>
+    <message>
+        <source>ZIB - Diapason Numérique v0.10</source>
+        <translation>ZIB - Digital Tuning Fork v0.10</translation>
+    </message>
+    <message>
+        <source>Fréquence 1 (référence) de 10 à 17000 Hz</source>
+        <translation>Frequency 1 (reference) from 10 to 17000 Hz</translation>
+    </message>
+    <message>
+        <source>&amp;Fréquence 1 </source>
+        <translation>&amp;Frequency 1 </translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Do</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Ré</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>La</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Frequence de reference pour La4 de 435 à 445</source>
+        <translation>Reference frequency for A4 from 435 to 445</translation>
+    </message>
+    <message>
+        <source>bémol</source>
+        <translation>flat</translation>
+    </message>
+    <message>
+        <source>bécarre</source>
+        <translation>natural</translation>
+    </message>
+    <message>
+        <source>dièze</source>
+        <translation>sharp</translation>
+    </message>
+    <message>
+        <source>Choisir une altération : bémol, bécarre, dièze</source>
+        <translation>Choose an accidental: flat, natural, sharp</translation>
+    </message>
+    <message>
+        <source>Choisir l&apos;octave entre -2 et 10</source>
+        <translation>Choose the octave between -2 and 10</translation>
+    </message>
+    <message>
+        <source>&lt;small&gt;&lt;i&gt;ZIB, le diapason&lt;br&gt;numérique&lt;/i&gt;&lt;/small&gt;</source>
+        <translation>&lt;small&gt;&lt;i&gt;ZIB, the digital&lt;br&gt;tuning fork&lt;/i&gt;&lt;/small&gt;</translation>
+    </message>
+    <message>
+        <source>Correction par pas de 1 cent</source>
+        <translation>Correction in steps of 1 cent</translation>
+    </message>
+    <message>
+        <source>Correction de -49 à +49 cents</source>
+        <translation>Correction from -49 to +49 cents</translation>
+    </message>
+    <message>
+        <source>En cents</source>
+        <translation>In cents</translation>
+    </message>
+    <message>
+        <source>En savarts</source>
+        <translation>In savarts</translation>
+    </message>
+    <message>
+        <source>En commas</source>
+        <translation>In commas</translation>
+    </message>
+    <message>
+        <source>Choix de l&apos;unité de mesure pour les intervalles</source>
+        <translation>Unit used for the intervals</translation>
+    </message>
+    <message>
+        <source>Intervalle en cents, en savarts ou commas</source>
+        <translation>Interval in cents, savarts or commas</translation>
+    </message>
+    <message>
+        <source>Intervalle sous forme décimal : exemple 1.5 pour la quinte</source>
+        <translation>Interval as a decimal ratio: for example 1.5 for the fifth</translation>
+    </message>
+    <message>
+        <source>Liste</source>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>Cliquer pour choisir un degré dans une liste</source>
+        <translation>Click to choose a degree from a list</translation>
+    </message>
+    <message>
+        <source>Freq 2 = Freq 1 + Intervalle </source>
+        <translation>Freq 2 = Freq 1 + Interval </translation>
+    </message>
+    <message>
+        <source>sinus</source>
+        <translation>sine</translation>
+    </message>
+    <message>
+        <source>triangle</source>
+        <translation>triangle</translation>
+    </message>
+    <message>
+        <source>parabole</source>
+        <translation>parabola</translation>
+    </message>
+    <message>
+        <source>carré</source>
+        <translation>square</translation>
+    </message>
+    <message>
+        <source>rampe</source>
+        <translation>ramp</translation>
+    </message>
+    <message>
+        <source>synthèse</source>
+        <translation>synthesis</translation>
+    </message>
+    <message>
+        <source>Forme du signal : sinus, triangle, parabole, etc.</source>
+        <translation>Waveform: sine, triangle, parabola, etc.</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Augmenter ou diminuer l&apos;amplitude.
+Attention le changement de volume n&apos;a d&apos;effet que pour les enregistrements</source>
+        <translation>Raise or lower the amplitude.
+Note: the volume only affects recordings</translation>
+    </message>
+    <message>
+        <source>Paramètres</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Actif dans le cas d&apos;une synthèse modale</source>
+        <translation>Active for a modal synthesis</translation>
+    </message>
+    <message>
+        <source>Fréquence d&apos;échantillonnage</source>
+        <translation>Sample rate</translation>
+    </message>
+    <message>
+        <source>Durée du son enregistré, de 0.01 à 120 secondes</source>
+        <translation>Length of the recorded sound, from 0.01 to 120 seconds</translation>
+    </message>
+    <message>
+        <source>Accordeur</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source>Jouer Freq &amp;1</source>
+        <translation>Play Freq &amp;1</translation>
+    </message>
+    <message>
+        <source>Jouer Freq &amp;2</source>
+        <translation>Play Freq &amp;2</translation>
+    </message>
+    <message>
+        <source>Sauv. Fréq 1</source>
+        <translation>Save Freq 1</translation>
+    </message>
+    <message>
+        <source>Enregistrer Fréq. 1 dans un fichier</source>
+        <translation>Save Freq. 1 to a file</translation>
+    </message>
+    <message>
+        <source>Sauv. Fréq 2</source>
+        <translation>Save Freq 2</translation>
+    </message>
+    <message>
+        <source>Enregistrer Fréq. 2 dans un fichier</source>
+        <translation>Save Freq. 2 to a file</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>En boucle</source>
+        <translation>Loop</translation>
+    </message>
+    <message>
+        <source>Pour jouer le fichier en boucle</source>
+        <translation>Play the file in a loop</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>Fréquence de référence</source>
+        <translation>Reference frequency</translation>
+    </message>
+    <message>
+        <source>Notes musicales</source>
+        <translation>Musical notes</translation>
+    </message>
+    <message>
+        <source>Diapason La 4</source>
+        <translation>Pitch of A4</translation>
+    </message>
+    <message>
+        <source>Altération</source>
+        <translation>Accidental</translation>
+    </message>
+    <message>
+        <source>Octave</source>
+        <translation>Octave</translation>
+    </message>
+    <message>
+        <source>Ecart en Cents</source>
+        <translation>Deviation in cents</translation>
+    </message>
+    <message>
+        <source>Intervalle Freq1-Freq2</source>
+        <translation>Interval Freq1-Freq2</translation>
+    </message>
+    <message>
+        <source>En décimal</source>
+        <translation>As a decimal</translation>
+    </message>
+    <message>
+        <source>En fraction</source>
+        <translation>As a fraction</translation>
+    </message>
+    <message>
+        <source>Liste d&apos;intervalles</source>
+        <translation>Interval list</translation>
+    </message>
+    <message>
+        <source>Fréquence 2</source>
+        <translation>Frequency 2</translation>
+    </message>
+    <message>
+        <source>Paramètres Audio</source>
+        <translation>Audio parameters</translation>
+    </message>
+    <message>
+        <source>Forme du Signal</source>
+        <translation>Waveform</translation>
+    </message>
+    <message>
+        <source>Fe</source>
+        <translation>Fs</translation>
+    </message>
+    <message>
+        <source>&amp;Durée</source>
+        <translation>&amp;Length</translation>
+    </message>
+    <message>
+        <source>Accorder</source>
+        <translation>Tune</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Ecouter Fichier</source>
+        <translation>Play a file</translation>
+    </message>
+    <message>
+        <source>&lt;font color=red&gt;&lt;b&gt;Fréquence 2 non permise&lt;/b&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=red&gt;&lt;b&gt;Frequency 2 not allowed&lt;/b&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;font color=red&gt;&lt;b&gt;Fréquence non permise&lt;/b&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=red&gt;&lt;b&gt;Frequency not allowed&lt;/b&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>La correction en cent ne doit pas depasser 49 cents</source>
+        <translation>The correction must not exceed 49 cents</translation>
+    </message>
+    <message>
+        <source>Zib Diapason Numérique v0.10</source>
+        <translation>Zib Digital Tuning Fork v0.10</translation>
+    </message>
+    <message>
+        <source>ZIB, diapason numérique : notes, intervalles, sons et accordeur.</source>
+        <translation>ZIB, digital tuning fork: notes, intervals, sounds and tuner.</translation>
+    </message>
+</context>
+<context>
+    <name>MusicalNote</name>
+    <message>
+        <source>Do</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Ré</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>La</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <translation>B</translation>
+    </message>
+</context>
+</TS>

@@ -1,1 +1,344 @@
-<?xml version="1.0" encoding="utf-8"?><!DOCTYPE TS><TS version="2.1" language="fr"></TS>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="fr">
+<context>
+    <name>Diapason</name>
+    <message>
+        <source>ZIB - Diapason Numérique v0.10</source>
+        <translation>ZIB - Diapason Numérique v0.10</translation>
+    </message>
+    <message>
+        <source>Fréquence 1 (référence) de 10 à 17000 Hz</source>
+        <translation>Fréquence 1 (référence) de 10 à 17000 Hz</translation>
+    </message>
+    <message>
+        <source>&amp;Fréquence 1 </source>
+        <translation>&amp;Fréquence 1 </translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Do</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Ré</source>
+        <translation>Ré</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <translation>Fa</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>La</source>
+        <translation>La</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <translation>Si</translation>
+    </message>
+    <message>
+        <source>Frequence de reference pour La4 de 435 à 445</source>
+        <translation>Frequence de reference pour La4 de 435 à 445</translation>
+    </message>
+    <message>
+        <source>bémol</source>
+        <translation>bémol</translation>
+    </message>
+    <message>
+        <source>bécarre</source>
+        <translation>bécarre</translation>
+    </message>
+    <message>
+        <source>dièze</source>
+        <translation>dièze</translation>
+    </message>
+    <message>
+        <source>Choisir une altération : bémol, bécarre, dièze</source>
+        <translation>Choisir une altération : bémol, bécarre, dièze</translation>
+    </message>
+    <message>
+        <source>Choisir l'octave entre -2 et 10</source>
+        <translation>Choisir l'octave entre -2 et 10</translation>
+    </message>
+    <message>
+        <source>&lt;small&gt;&lt;i&gt;ZIB, le diapason&lt;br&gt;numérique&lt;/i&gt;&lt;/small&gt;</source>
+        <translation>&lt;small&gt;&lt;i&gt;ZIB, le diapason&lt;br&gt;numérique&lt;/i&gt;&lt;/small&gt;</translation>
+    </message>
+    <message>
+        <source>Correction par pas de 1 cent</source>
+        <translation>Correction par pas de 1 cent</translation>
+    </message>
+    <message>
+        <source>Correction de -49 à +49 cents</source>
+        <translation>Correction de -49 à +49 cents</translation>
+    </message>
+    <message>
+        <source>En cents</source>
+        <translation>En cents</translation>
+    </message>
+    <message>
+        <source>En savarts</source>
+        <translation>En savarts</translation>
+    </message>
+    <message>
+        <source>En commas</source>
+        <translation>En commas</translation>
+    </message>
+    <message>
+        <source>Choix de l'unité de mesure pour les intervalles</source>
+        <translation>Choix de l'unité de mesure pour les intervalles</translation>
+    </message>
+    <message>
+        <source>Intervalle en cents, en savarts ou commas</source>
+        <translation>Intervalle en cents, en savarts ou commas</translation>
+    </message>
+    <message>
+        <source>Intervalle sous forme décimal : exemple 1.5 pour la quinte</source>
+        <translation>Intervalle sous forme décimal : exemple 1.5 pour la quinte</translation>
+    </message>
+    <message>
+        <source>Liste</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Cliquer pour choisir un degré dans une liste</source>
+        <translation>Cliquer pour choisir un degré dans une liste</translation>
+    </message>
+    <message>
+        <source>Freq 2 = Freq 1 + Intervalle </source>
+        <translation>Freq 2 = Freq 1 + Intervalle </translation>
+    </message>
+    <message>
+        <source>sinus</source>
+        <translation>sinus</translation>
+    </message>
+    <message>
+        <source>triangle</source>
+        <translation>triangle</translation>
+    </message>
+    <message>
+        <source>parabole</source>
+        <translation>parabole</translation>
+    </message>
+    <message>
+        <source>carré</source>
+        <translation>carré</translation>
+    </message>
+    <message>
+        <source>rampe</source>
+        <translation>rampe</translation>
+    </message>
+    <message>
+        <source>synthèse</source>
+        <translation>synthèse</translation>
+    </message>
+    <message>
+        <source>Forme du signal : sinus, triangle, parabole, etc.</source>
+        <translation>Forme du signal : sinus, triangle, parabole, etc.</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Augmenter ou diminuer l'amplitude.
+Attention le changement de volume n'a d'effet que pour les enregistrements</source>
+        <translation>Augmenter ou diminuer l'amplitude.
+Attention le changement de volume n'a d'effet que pour les enregistrements</translation>
+    </message>
+    <message>
+        <source>Paramètres</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Actif dans le cas d'une synthèse modale</source>
+        <translation>Actif dans le cas d'une synthèse modale</translation>
+    </message>
+    <message>
+        <source>Fréquence d'échantillonnage</source>
+        <translation>Fréquence d'échantillonnage</translation>
+    </message>
+    <message>
+        <source>Durée du son enregistré, de 0.01 à 120 secondes</source>
+        <translation>Durée du son enregistré, de 0.01 à 120 secondes</translation>
+    </message>
+    <message>
+        <source>Accordeur</source>
+        <translation>Accordeur</translation>
+    </message>
+    <message>
+        <source>Jouer Freq &amp;1</source>
+        <translation>Jouer Freq &amp;1</translation>
+    </message>
+    <message>
+        <source>Jouer Freq &amp;2</source>
+        <translation>Jouer Freq &amp;2</translation>
+    </message>
+    <message>
+        <source>Sauv. Fréq 1</source>
+        <translation>Sauv. Fréq 1</translation>
+    </message>
+    <message>
+        <source>Enregistrer Fréq. 1 dans un fichier</source>
+        <translation>Enregistrer Fréq. 1 dans un fichier</translation>
+    </message>
+    <message>
+        <source>Sauv. Fréq 2</source>
+        <translation>Sauv. Fréq 2</translation>
+    </message>
+    <message>
+        <source>Enregistrer Fréq. 2 dans un fichier</source>
+        <translation>Enregistrer Fréq. 2 dans un fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>En boucle</source>
+        <translation>En boucle</translation>
+    </message>
+    <message>
+        <source>Pour jouer le fichier en boucle</source>
+        <translation>Pour jouer le fichier en boucle</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>Fréquence de référence</source>
+        <translation>Fréquence de référence</translation>
+    </message>
+    <message>
+        <source>Notes musicales</source>
+        <translation>Notes musicales</translation>
+    </message>
+    <message>
+        <source>Diapason La 4</source>
+        <translation>Diapason La 4</translation>
+    </message>
+    <message>
+        <source>Altération</source>
+        <translation>Altération</translation>
+    </message>
+    <message>
+        <source>Octave</source>
+        <translation>Octave</translation>
+    </message>
+    <message>
+        <source>Ecart en Cents</source>
+        <translation>Ecart en Cents</translation>
+    </message>
+    <message>
+        <source>Intervalle Freq1-Freq2</source>
+        <translation>Intervalle Freq1-Freq2</translation>
+    </message>
+    <message>
+        <source>En décimal</source>
+        <translation>En décimal</translation>
+    </message>
+    <message>
+        <source>En fraction</source>
+        <translation>En fraction</translation>
+    </message>
+    <message>
+        <source>Liste d'intervalles</source>
+        <translation>Liste d'intervalles</translation>
+    </message>
+    <message>
+        <source>Fréquence 2</source>
+        <translation>Fréquence 2</translation>
+    </message>
+    <message>
+        <source>Paramètres Audio</source>
+        <translation>Paramètres Audio</translation>
+    </message>
+    <message>
+        <source>Forme du Signal</source>
+        <translation>Forme du Signal</translation>
+    </message>
+    <message>
+        <source>Fe</source>
+        <translation>Fe</translation>
+    </message>
+    <message>
+        <source>&amp;Durée</source>
+        <translation>&amp;Durée</translation>
+    </message>
+    <message>
+        <source>Accorder</source>
+        <translation>Accorder</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Ecouter Fichier</source>
+        <translation>Ecouter Fichier</translation>
+    </message>
+    <message>
+        <source>&lt;font color=red&gt;&lt;b&gt;Fréquence 2 non permise&lt;/b&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=red&gt;&lt;b&gt;Fréquence 2 non permise&lt;/b&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;font color=red&gt;&lt;b&gt;Fréquence non permise&lt;/b&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=red&gt;&lt;b&gt;Fréquence non permise&lt;/b&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>La correction en cent ne doit pas depasser 49 cents</source>
+        <translation>La correction en cent ne doit pas depasser 49 cents</translation>
+    </message>
+    <message>
+        <source>Zib Diapason Numérique v0.10</source>
+        <translation>Zib Diapason Numérique v0.10</translation>
+    </message>
+    <message>
+        <source>ZIB, diapason numérique : notes, intervalles, sons et accordeur.</source>
+        <translation>ZIB, diapason numérique : notes, intervalles, sons et accordeur.</translation>
+    </message>
+</context>
+<context>
+    <name>MusicalNote</name>
+    <message>
+        <source>Do</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Ré</source>
+        <translation>Ré</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <translation>Fa</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>La</source>
+        <translation>La</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <translation>Si</translation>
+    </message>
+</context>
+</TS>
