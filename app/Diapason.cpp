@@ -1,8 +1,10 @@
 #include "app/Diapason.h"
 
+#include "app/CalculIntervalle.h"
 #include "app/CalculNote.h"
 #include "app/MusicalNote.h"
 #include "app/globals.h"
+#include "intervals/ListInterv.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -32,6 +34,11 @@
 namespace {
 
 const char *const kPageProjet = "https://zib.example.org/";
+
+// The fraction field is grey while it shows a fraction computed from the decimal ratio, white once
+// the user has typed one.
+const QColor kFractionCalculee(205, 205, 193);
+const QColor kFractionTapee(255, 255, 255);
 
 /// Shortest of plain and exponent notation with at most `digits` significant digits.
 QString g(double v, int digits)
@@ -403,7 +410,11 @@ void Diapason::connecterControles()
             &Diapason::correcalter);
     connect(m_formeCombo, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &Diapason::enableParSynth);
+    connect(m_unitesEdit, &QLineEdit::textEdited, this, &Diapason::cent2frac);
+    connect(m_decimalEdit, &QLineEdit::textEdited, this, &Diapason::frac2cent);
+    connect(m_unitesCombo, qOverload<int>(&QComboBox::currentIndexChanged), this, &Diapason::majInterv);
     connect(m_aideButton, &QPushButton::clicked, this, &Diapason::help);
+    connect(m_fractionEdit, &QLineEdit::textEdited, this, &Diapason::fraction);
 }
 
 void Diapason::keyPressEvent(QKeyEvent *event)
@@ -434,6 +445,95 @@ void Diapason::montrerMessage(const QString &text)
 {
     m_message->setText(text);
     m_message->exec();
+}
+
+void Diapason::ecrireUnites(float cents)
+{
+    m_unitesEdit->setText(g(cents / centsParUnite(m_unitesCombo->currentIndex()), 6));
+}
+
+void Diapason::cent2frac(const QString &text)
+{
+    const float c = float(text.toFloat() * centsParUnite(m_unitesCombo->currentIndex()));
+    const float r = std::pow(2.0f, c / 1200.0f);
+    m_decimalEdit->setText(g(r, 6));
+    griserFrac();
+    newfreq(m_freq1Edit->text());
+}
+
+void Diapason::frac2cent(const QString &text)
+{
+    const float r = text.toFloat();
+    if (text.isEmpty() || !(r > 0))
+        return;
+    const float c = float(1200.0 * std::log(r) / std::log(2.0));
+    ecrireUnites(c);
+    griserFrac();
+    newfreq(m_freq1Edit->text());
+}
+
+void Diapason::fraction()
+{
+    degriserFrac();
+    const QString texte = m_fractionEdit->text();
+    const int barre = texte.indexOf(QLatin1Char('/'));
+    const QString p = barre < 0 ? texte : texte.left(barre);
+    const QString q = barre < 0 ? QStringLiteral("1") : texte.mid(texte.lastIndexOf(QLatin1Char('/')) + 1);
+    bool qNombre = false;
+    const int numerateur = p.toInt();
+    const int denominateur = q.toInt(&qNombre);
+    if (p.isEmpty() || q.isEmpty() || !qNombre || denominateur == 0 || numerateur == 0)
+        return;
+
+    const double r = double(numerateur) / denominateur;
+    m_decimalEdit->setText(g(r, 6));
+    ecrireUnites(float(1200.0 * std::log2(r)));
+    newfreq(m_freq1Edit->text());
+}
+
+void Diapason::majInterv(int unite)
+{
+    const float r = m_decimalEdit->text().toFloat();
+    float valeur = std::log(r) * 1200.0f / std::log(2.0f);
+    if (unite == 1)
+        valeur = std::log(r) * 1000.0f / std::log(10.0f);
+    else if (unite == 2)
+        valeur = float(std::log(r) * 1200.0f / std::log(2.0f) / kCentsParComma);
+    m_unitesEdit->setText(g(valeur, 6));
+}
+
+void Diapason::decim2Frac(const float &x, int *n, int *d, int prec)
+{
+    ::decim2Frac(x, n, d, prec);
+}
+
+void Diapason::griserFrac()
+{
+    int n = 1;
+    int d = 0;
+    decim2Frac(m_decimalEdit->text().toFloat(), &n, &d, 5);
+    m_fractionEdit->setText(QString::number(n) + QLatin1Char('/') + QString::number(d));
+    QPalette p = m_fractionEdit->palette();
+    p.setColor(QPalette::Base, kFractionCalculee);
+    m_fractionEdit->setPalette(p);
+}
+
+void Diapason::degriserFrac()
+{
+    QPalette p = m_fractionEdit->palette();
+    p.setColor(QPalette::Base, kFractionTapee);
+    m_fractionEdit->setPalette(p);
+}
+
+void Diapason::deg2interv(const ListInterv &liste, int k)
+{
+    if (k < 0 || k >= liste.liste.size())
+        return;
+    const Interval &intervalle = liste.liste.at(k);
+    ecrireUnites(intervalle.cent);
+    m_decimalEdit->setText(g(intervalle.frac, 6));
+    griserFrac();
+    newfreq(m_freq1Edit->text());
 }
 
 float Diapason::calcFreq(float f1)

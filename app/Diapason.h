@@ -17,6 +17,7 @@ class QPushButton;
 class QSlider;
 class QSpinBox;
 
+class ListInterv;
 class MusicalNote;
 
 /// The main window: Frequency 1 from a note or a typed value, Frequency 2 through an interval,
@@ -32,10 +33,18 @@ public:
     /// The note of Frequency 2, shared with the tuner.
     MusicalNote *noteCible() const { return m_noteCible; }
 
+    /// Makes interval k of the list the current interval: its cents go into the units field, its
+    /// ratio into the decimal field, and Frequency 2 follows. An index outside the list does nothing.
+    void deg2interv(const ListInterv &liste, int k);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
+    void cent2frac(const QString &text);
+    void decim2Frac(const float &x, int *n, int *d, int prec);
+    void frac2cent(const QString &text);
+    void majInterv(int unite);
     void newfreq(const QString &text);
     void freqref(int id);
     float calcFreq(float f1);
@@ -47,6 +56,9 @@ private slots:
     void setCentRef(int v);
     void clignotLabel7();
     void help();
+    void fraction();
+    void griserFrac();
+    void degriserFrac();
     void about();
 
 private:
@@ -56,6 +68,7 @@ private:
     void afficherErreur(const QString &html);
     void effacerErreur();
     void montrerMessage(const QString &text);
+    void ecrireUnites(float cents);
 
     QImage m_imageDiapason;
     QImage m_imageOnde;

@@ -4,6 +4,7 @@
 #include "app/Diapason.h"
 #include "app/MusicalNote.h"
 #include "app/globals.h"
+#include "intervals/ListInterv.h"
 
 #include <QtTest>
 #include <QClipboard>
@@ -45,6 +46,9 @@ struct Fenetre
     QDial *dial = enfant<QDial>(&w, "correctionDial");
     QLineEdit *cents = enfant<QLineEdit>(&w, "centsEdit");
     QLineEdit *decimal = enfant<QLineEdit>(&w, "decimalEdit");
+    QLineEdit *unites = enfant<QLineEdit>(&w, "unitesEdit");
+    QComboBox *unitesCombo = enfant<QComboBox>(&w, "unitesCombo");
+    QLineEdit *fraction = enfant<QLineEdit>(&w, "fractionEdit");
     QLineEdit *freq2 = enfant<QLineEdit>(&w, "freq2Edit");
     QComboBox *forme = enfant<QComboBox>(&w, "formeCombo");
     QPushButton *parametres = enfant<QPushButton>(&w, "parametresButton");
@@ -70,6 +74,17 @@ struct Fenetre
         QTest::keyClick(freq1, Qt::Key_Backspace);
         QTest::keyClicks(freq1, texte);
     }
+
+    /// Replaces a field's text keystroke by keystroke.
+    static void taper(QLineEdit *champ, const QString &texte)
+    {
+        champ->setFocus();
+        champ->selectAll();
+        QTest::keyClick(champ, Qt::Key_Backspace);
+        QTest::keyClicks(champ, texte);
+    }
+
+    bool fractionGrise() const { return fraction->palette().color(QPalette::Base) == QColor(205, 205, 193); }
 
     void presserNote(int id) { QTest::mouseClick(notes->button(id), Qt::LeftButton); }
 };
@@ -138,6 +153,16 @@ private slots:
     void clignotement();
     void syntheseActiveParametres();
     void aide();
+
+    void intervalleEnUnites_data();
+    void intervalleEnUnites();
+    void intervalleDecimal_data();
+    void intervalleDecimal();
+    void changementDUnite();
+    void fractionTapee_data();
+    void fractionTapee();
+    void saisiesIlisiblesIgnorees();
+    void intervalleDUneListe();
 };
 
 void TestDiapason::etatInitial()
@@ -565,6 +590,168 @@ void TestDiapason::aide()
 
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}
+
+void TestDiapason::intervalleEnUnites_data()
+{
+    QTest::addColumn<int>("unite");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("decimal");
+    QTest::addColumn<QString>("fraction");
+    QTest::addColumn<QString>("freq2");
+
+    QTest::newRow("700 cents") << 0 << "700" << "1.49831" << "442/295" << utf8("659.3:Mi♮5");
+    QTest::newRow("702 cents") << 0 << "702" << "1.50004" << "18725/12483" << utf8("660:Mi♮5+2");
+    QTest::newRow("-1200 cents") << 0 << "-1200" << "0.5" << "1/2" << utf8("220:La♮3");
+    QTest::newRow("0 cents") << 0 << "0" << "1" << "1/1" << utf8("440:La♮4");
+    QTest::newRow("301.03 savarts") << 1 << "301.03" << "2" << "2/1" << utf8("880:La♮5");
+    QTest::newRow("a comma") << 2 << "1" << "1.01364" << "223/220" << utf8("446:La♮4+23");
+}
+
+void TestDiapason::intervalleEnUnites()
+{
+    QFETCH(int, unite);
+    QFETCH(QString, texte);
+    QFETCH(QString, decimal);
+    QFETCH(QString, fraction);
+    QFETCH(QString, freq2);
+    Fenetre f;
+    f.unitesCombo->setCurrentIndex(unite);
+    Fenetre::taper(f.unites, texte);
+    QCOMPARE(f.unites->text(), texte);
+    QCOMPARE(f.decimal->text(), decimal);
+    QCOMPARE(f.fraction->text(), fraction);
+    QVERIFY(f.fractionGrise());
+    QCOMPARE(f.freq2->text(), freq2);
+}
+
+void TestDiapason::intervalleDecimal_data()
+{
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("cents");
+    QTest::addColumn<QString>("fraction");
+    QTest::addColumn<QString>("freq2");
+
+    QTest::newRow("fifth") << "1.5" << "701.955" << "3/2" << utf8("660:Mi♮5+2");
+    QTest::newRow("third") << "1.25" << "386.314" << "5/4" << utf8("550:Do♯5-14");
+    QTest::newRow("octave") << "2" << "1200" << "2/1" << utf8("880:La♮5");
+    QTest::newRow("semitone") << "1.059463" << "99.9999" << "196/185" << utf8("466.2:Si♭4");
+}
+
+void TestDiapason::intervalleDecimal()
+{
+    QFETCH(QString, texte);
+    QFETCH(QString, cents);
+    QFETCH(QString, fraction);
+    QFETCH(QString, freq2);
+    Fenetre f;
+    Fenetre::taper(f.decimal, texte);
+    QCOMPARE(f.unites->text(), cents);
+    QCOMPARE(f.fraction->text(), fraction);
+    QVERIFY(f.fractionGrise());
+    QCOMPARE(f.freq2->text(), freq2);
+}
+
+void TestDiapason::changementDUnite()
+{
+    Fenetre f;
+    Fenetre::taper(f.decimal, QStringLiteral("1.5"));
+    const QString freq2 = f.freq2->text();
+    const QStringList attendus = {QStringLiteral("176.091"), QStringLiteral("29.9213"), QStringLiteral("701.955")};
+    for (int i = 0; i < 3; ++i) {
+        f.unitesCombo->setCurrentIndex((i + 1) % 3);
+        QCOMPARE(f.unites->text(), attendus[i]);
+        QCOMPARE(f.decimal->text(), QStringLiteral("1.5"));
+        QCOMPARE(f.freq2->text(), freq2);
+    }
+
+    Fenetre::taper(f.decimal, QStringLiteral("2"));
+    f.unitesCombo->setCurrentIndex(1);
+    QCOMPARE(f.unites->text(), QStringLiteral("301.03"));
+    f.unitesCombo->setCurrentIndex(0);
+    QCOMPARE(f.unites->text(), QStringLiteral("1200"));
+}
+
+void TestDiapason::fractionTapee_data()
+{
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("decimal");
+    QTest::addColumn<QString>("cents");
+    QTest::addColumn<QString>("freq2");
+    QTest::newRow("5/4") << "5/4" << "1.25" << "386.314" << utf8("550:Do♯5-14");
+    QTest::newRow("3/2") << "3/2" << "1.5" << "701.955" << utf8("660:Mi♮5+2");
+    QTest::newRow("six digits each side") << "999999/999998" << "1" << "0.00173124" << utf8("440:La♮4");
+}
+
+void TestDiapason::fractionTapee()
+{
+    QFETCH(QString, texte);
+    QFETCH(QString, decimal);
+    QFETCH(QString, cents);
+    QFETCH(QString, freq2);
+    Fenetre f;
+    Fenetre::taper(f.fraction, texte);
+    QCOMPARE(f.fraction->text(), texte);
+    QCOMPARE(f.decimal->text(), decimal);
+    QCOMPARE(f.unites->text(), cents);
+    QVERIFY(!f.fractionGrise());
+    QCOMPARE(f.freq2->text(), freq2);
+}
+
+// Text that cannot be a ratio leaves the interval and Frequency 2 as they were.
+void TestDiapason::saisiesIlisiblesIgnorees()
+{
+    Fenetre f;
+    Fenetre::taper(f.decimal, QStringLiteral("1.5"));
+    const auto etat = [&f] {
+        return QStringList{f.unites->text(), f.fraction->text(), f.freq2->text(), QString::number(freq1)};
+    };
+    const QStringList avant = etat();
+
+    Fenetre::taper(f.decimal, QString()); // empty
+    QCOMPARE(etat(), avant);
+    Fenetre::taper(f.decimal, QStringLiteral("."));
+    QCOMPARE(etat().mid(2), avant.mid(2));
+    Fenetre::taper(f.decimal, QStringLiteral("1.5"));
+
+    // The field's mask keeps the bar: a lone numerator reads "3/".
+    for (const char *fraction : {"0/4", "3/0", "/4", "3"}) {
+        f.fraction->setFocus();
+        f.fraction->selectAll();
+        QTest::keyClick(f.fraction, Qt::Key_Delete);
+        QTest::keyClicks(f.fraction, QString::fromLatin1(fraction));
+        QCOMPARE(f.decimal->text(), QStringLiteral("1.5"));
+        QCOMPARE(f.freq2->text(), avant[2]);
+    }
+}
+
+void TestDiapason::intervalleDUneListe()
+{
+    const int bornes[8] = {200, 400, 500, 700, 900, 1100, 1200, 1250};
+    ListInterv liste;
+    for (const auto &c : {std::make_pair(701.955f, 1.5f), std::make_pair(386.314f, 1.25f)}) {
+        Interval i;
+        i.cent = c.first;
+        i.frac = c.second;
+        liste.addInterv(&i, bornes);
+    }
+    Fenetre f;
+    f.w.deg2interv(liste, 1);
+    QCOMPARE(f.unites->text(), QStringLiteral("701.955"));
+    QCOMPARE(f.decimal->text(), QStringLiteral("1.5"));
+    QCOMPARE(f.fraction->text(), QStringLiteral("3/2"));
+    QVERIFY(f.fractionGrise());
+    QCOMPARE(f.freq2->text(), utf8("660:Mi♮5+2"));
+
+    f.unitesCombo->setCurrentIndex(1);
+    f.w.deg2interv(liste, 0);
+    QCOMPARE(f.unites->text(), QStringLiteral("96.9101"));
+    QCOMPARE(f.fraction->text(), QStringLiteral("5/4"));
+
+    for (int horsListe : {-1, 2}) {
+        f.w.deg2interv(liste, horsListe);
+        QCOMPARE(f.decimal->text(), QStringLiteral("1.25"));
+    }
 }
 
 QTEST_MAIN(TestDiapason)
