@@ -12,8 +12,8 @@ public:
 
     /// Fills sortie[0 … n−1] with the undriven ring as 16-bit samples: sortie[0] = 32500·premier,
     /// then the recursion from y[0] = 0 and y[−1] = precedent, each value times 32500, saturated
-    /// to the 16-bit range. Calls oscilFilt first. With amort 0, premier 0 and
-    /// precedent = −θ it gives 32500·(θ / sin θ)·sin(kθ).
+    /// to the 16-bit range. Calls oscilFilt first; the recursion itself runs in double precision.
+    /// With amort 0, premier 0 and precedent = −θ it gives 32500·(θ / sin θ)·sin(kθ).
     void oscilSynth(float premier, float precedent, int n, short *sortie);
 
     float freq = 0.0f;        ///< Hz
