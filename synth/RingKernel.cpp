@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE__)
+#include <xmmintrin.h>
+#endif
+
 namespace {
 
 constexpr int kLanes = 8;         // modes per vector
@@ -38,7 +42,24 @@ inline __attribute__((always_inline)) void ringPass(const Oscil *oscil, const fl
         std::memcpy(&y2[j], e2 + j * kLanes, sizeof(Vec));
     }
 
-    for (int k = 0; k < n; ++k) {
+    // Two samples per turn, the newest state alternating between y1 and y2, so that no register
+    // has to be copied from one sample to the next.
+    int k = 0;
+    for (; k + 1 < n; k += 2) {
+        Vec s0 = acc[k];
+        Vec s1 = acc[k + 1];
+        for (int j = 0; j < K; ++j) {
+            y2[j] = a[j] * y1[j] + b[j] * y2[j];
+            s0 += p[j] * y2[j];
+        }
+        for (int j = 0; j < K; ++j) {
+            y1[j] = a[j] * y2[j] + b[j] * y1[j];
+            s1 += p[j] * y1[j];
+        }
+        acc[k] = s0;
+        acc[k + 1] = s1;
+    }
+    if (k < n) {
         Vec s = acc[k];
         for (int j = 0; j < K; ++j) {
             const Vec y = a[j] * y1[j] + b[j] * y2[j];
@@ -125,8 +146,17 @@ void ringModes(const Oscil *oscil, const float *poids, float *etat1, float *etat
         std::fill(sortie, sortie + n, 0.0f);
         return;
     }
+#if defined(__SSE__)
+    // A ring that has died away passes through subnormal numbers, which many CPUs compute a
+    // hundred times slower; flushed to zero they change nothing a 16-bit sample can show.
+    const unsigned int mxcsr = _mm_getcsr();
+    _mm_setcsr(mxcsr | 0x8040); // flush to zero, subnormal inputs as zero
+#endif
     if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma"))
         ringBlocksAvx2(oscil, poids, etat1, etat2, nbModes, sortie, n);
     else
         ringBlocksGeneric(oscil, poids, etat1, etat2, nbModes, sortie, n);
+#if defined(__SSE__)
+    _mm_setcsr(mxcsr);
+#endif
 }

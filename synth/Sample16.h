@@ -27,4 +27,8 @@ inline qint16 toSample16(double v)
     return static_cast<qint16>(static_cast<int>(v));
 }
 
+/// out[k] = toSample16(gain·in[k]) for k = 0 … n−1, vectorised; returns the largest
+/// |gain·in[k]| (NaN values are skipped; 0 when n ≤ 0).
+float scaleToSamples16(const float *in, int n, float gain, qint16 *out);
+
 #endif

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <new>
 #include <vector>
 
@@ -22,6 +23,7 @@ namespace {
 constexpr qint64 kHeaderBytes = 80;          // file bytes besides the comment and the samples
 constexpr int kWindowCounterMax = 32767;     // the measuring window's 16-bit counter
 constexpr int kRingChunk = 4096;             // samples rendered per call of the bank
+constexpr int kWriteChunk = 1 << 16;         // samples rendered per write to the file
 
 // A float as an unsigned 32-bit header field, truncated; NaN and negatives give 0.
 quint32 truncatedField(double v)
@@ -66,6 +68,44 @@ void writeSamples(QDataStream *flux, const short *donnees, qint64 n)
         flux->writeRawData(reinterpret_cast<const char *>(bloc.data()), int(2 * m));
     }
 #endif
+}
+
+// Everything ecritHeadFlux writes before the samples, for n samples to follow.
+bool writeHeader(QDataStream *flux, qint64 n, float freqEch, QString *commentaire)
+{
+    if (!flux)
+        return false;
+    QString vide;
+    if (!commentaire)
+        commentaire = &vide;
+    if (commentaire->size() % 2 != 0)
+        commentaire->append(QLatin1Char(' '));
+    const QByteArray texte = commentaire->toLatin1();
+    const qint64 l = texte.size();
+    const qint64 riff = kHeaderBytes - 8 + l + 2 * n;
+    if (riff > qint64(std::numeric_limits<quint32>::max()))
+        return false;
+
+    flux->setByteOrder(QDataStream::LittleEndian);
+    writeTag(flux, "RIFF");
+    *flux << quint32(riff);
+    writeTag(flux, "WAVE");
+    writeTag(flux, "fmt ");
+    *flux << quint32(16) << quint16(1) << quint16(1);
+    *flux << truncatedField(freqEch) << truncatedField(double(freqEch) * 16 * 0.125);
+    *flux << quint16(2) << quint16(16);
+    writeTag(flux, "LIST");
+    *flux << quint32(l + 28);
+    writeTag(flux, "INFO");
+    writeTag(flux, "IART");
+    *flux << quint32(8);
+    flux->writeRawData("ZIB 0.10", 8);
+    writeTag(flux, "ICMT");
+    *flux << quint32(l);
+    flux->writeRawData(texte.constData(), int(l));
+    writeTag(flux, "data");
+    *flux << quint32(2 * n);
+    return flux->status() == QDataStream::Ok;
 }
 
 // Number of samples of a rendering, rounded half away from zero; −1 when it is not a number a
@@ -122,11 +162,7 @@ float ringInto(Modmod *modele, float gain, short *donnees, int from, int to)
     for (int start = from; start < to; start += kRingChunk) {
         const int m = std::min(kRingChunk, to - start);
         modele->actualiseBloc(sortie, m);
-        for (int k = 0; k < m; ++k) {
-            const float s = gain * sortie[k];
-            pic = std::fabs(s) > pic ? std::fabs(s) : pic;
-            donnees[start + k] = toSample16(s);
-        }
+        pic = std::max(pic, scaleToSamples16(sortie, m, gain, donnees + start));
     }
     return pic;
 }
@@ -136,39 +172,9 @@ float ringInto(Modmod *modele, float gain, short *donnees, int from, int to)
 bool ecritHeadFlux(QDataStream *flux, int nbEch, float freqEch, short *donnees,
                    QString *commentaire)
 {
-    if (!flux)
-        return false;
-    QString vide;
-    if (!commentaire)
-        commentaire = &vide;
-    if (commentaire->size() % 2 != 0)
-        commentaire->append(QLatin1Char(' '));
-    const QByteArray texte = commentaire->toLatin1();
-    const qint64 l = texte.size();
     const qint64 n = donnees ? std::max(nbEch, 0) : 0;
-    const qint64 riff = kHeaderBytes - 8 + l + 2 * n;
-    if (riff > qint64(std::numeric_limits<quint32>::max()))
+    if (!writeHeader(flux, n, freqEch, commentaire))
         return false;
-
-    flux->setByteOrder(QDataStream::LittleEndian);
-    writeTag(flux, "RIFF");
-    *flux << quint32(riff);
-    writeTag(flux, "WAVE");
-    writeTag(flux, "fmt ");
-    *flux << quint32(16) << quint16(1) << quint16(1);
-    *flux << truncatedField(freqEch) << truncatedField(double(freqEch) * 16 * 0.125);
-    *flux << quint16(2) << quint16(16);
-    writeTag(flux, "LIST");
-    *flux << quint32(l + 28);
-    writeTag(flux, "INFO");
-    writeTag(flux, "IART");
-    *flux << quint32(8);
-    flux->writeRawData("ZIB 0.10", 8);
-    writeTag(flux, "ICMT");
-    *flux << quint32(l);
-    flux->writeRawData(texte.constData(), int(l));
-    writeTag(flux, "data");
-    *flux << quint32(2 * n);
     writeSamples(flux, donnees, n);
     return flux->status() == QDataStream::Ok;
 }
@@ -193,12 +199,12 @@ bool syntheseSave(float freq, float duree, int forme, float freqEch, const QStri
     if (!fichier || n < 0)
         return false;
     try {
-        std::vector<short> donnees(static_cast<size_t>(n));
-        renderShape(forme, freq, freqEch, donnees.data(), int(n));
+        std::unique_ptr<short[]> donnees(new short[static_cast<size_t>(n)]);
+        renderShape(forme, freq, freqEch, donnees.get(), int(n));
         QString commentaire = QStringLiteral("Fondamental Frequency : ")
                               + QString::number(double(freq), 'g', 6)
                               + QStringLiteral(" Wave Shape %1").arg(forme);
-        return writeWavFile(*fichier, int(n), freqEch, donnees.data(), &commentaire);
+        return writeWavFile(*fichier, int(n), freqEch, donnees.get(), &commentaire);
     } catch (const std::bad_alloc &) {
         return false;
     }
@@ -222,17 +228,29 @@ float syntheseSave(float freq, float duree, Modmod *modele, float freqEch, const
     modele->oscils(freq, truncatedInt(freqEch));
 
     const int fenetre = measuringWindow(freqEch, freq);
-    try {
-        std::vector<short> donnees(static_cast<size_t>(std::max<qint64>(n, fenetre)));
-        const float pic = ringInto(modele, gain, donnees.data(), 0, fenetre);
-        if (pic > kSaturationPeak)
-            return pic;
-        ringInto(modele, gain, donnees.data(), fenetre, int(n));
-        const bool ok = writeWavFile(*fichier, int(n), freqEch, donnees.data(), &commentaire);
-        if (ecrit)
-            *ecrit = ok;
+    std::vector<short> debut(static_cast<size_t>(fenetre));
+    const float pic = ringInto(modele, gain, debut.data(), 0, fenetre);
+    if (pic > kSaturationPeak)
         return pic;
-    } catch (const std::bad_alloc &) {
-        return 0.0f;
+
+    // Past the window nothing more is decided: the samples go to the file as they are made.
+    QSaveFile file(*fichier);
+    if (!file.open(QIODevice::WriteOnly))
+        return pic;
+    QDataStream flux(&file);
+    if (!writeHeader(&flux, n, freqEch, &commentaire)) {
+        file.cancelWriting();
+        return pic;
     }
+    writeSamples(&flux, debut.data(), std::min<qint64>(n, fenetre));
+    std::vector<short> bloc(kWriteChunk);
+    for (qint64 start = fenetre; start < n && flux.status() == QDataStream::Ok; start += kWriteChunk) {
+        const int m = int(std::min<qint64>(kWriteChunk, n - start));
+        ringInto(modele, gain, bloc.data(), 0, m);
+        writeSamples(&flux, bloc.data(), m);
+    }
+    const bool ok = flux.status() == QDataStream::Ok && file.commit();
+    if (ecrit)
+        *ecrit = ok;
+    return pic;
 }

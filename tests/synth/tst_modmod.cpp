@@ -255,24 +255,27 @@ void TestModmod::blocCommeEchantillonParEchantillon_data()
 {
     QTest::addColumn<int>("nbMod");
     QTest::addColumn<int>("bloc");
+    QTest::addColumn<float>("amortMax"); // s⁻¹
 
-    QTest::newRow("1 mode, blocks of 1") << 1 << 1;
-    QTest::newRow("7 modes, blocks of 7") << 7 << 7;
-    QTest::newRow("8 modes, blocks of 256") << 8 << 256;
-    QTest::newRow("9 modes, blocks of 1000") << 9 << 1000;
-    QTest::newRow("48 modes, blocks of 4097") << 48 << 4097;
-    QTest::newRow("49 modes, one block") << 49 << 48000;
-    QTest::newRow("100 modes, blocks of 300") << 100 << 300;
-    QTest::newRow("300 modes, blocks of 4096") << 300 << 4096;
+    QTest::newRow("1 mode, blocks of 1") << 1 << 1 << 20.f;
+    QTest::newRow("7 modes, blocks of 7") << 7 << 7 << 20.f;
+    QTest::newRow("8 modes, blocks of 256") << 8 << 256 << 20.f;
+    QTest::newRow("9 modes, blocks of 1000") << 9 << 1000 << 20.f;
+    QTest::newRow("48 modes, blocks of 4097") << 48 << 4097 << 20.f;
+    QTest::newRow("49 modes, one block") << 49 << 48000 << 20.f;
+    QTest::newRow("100 modes, blocks of 300") << 100 << 300 << 20.f;
+    QTest::newRow("300 modes, blocks of 4096") << 300 << 4096 << 20.f;
+    QTest::newRow("100 modes dying away to nothing") << 100 << 4096 << 3000.f;
 }
 
 void TestModmod::blocCommeEchantillonParEchantillon()
 {
     QFETCH(int, nbMod);
     QFETCH(int, bloc);
+    QFETCH(float, amortMax);
 
     std::mt19937 gen(1234);
-    std::uniform_real_distribution<float> ratio(0.5f, 40.f), amort(0.f, 20.f), poids(-1.f, 1.f);
+    std::uniform_real_distribution<float> ratio(0.5f, 40.f), amort(0.f, amortMax), poids(-1.f, 1.f);
     Floats r(nbMod), a(nbMod), p(nbMod);
     for (int i = 0; i < nbMod; ++i) {
         r[i] = ratio(gen);

@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
+#include <vector>
 
 class TestWaveShapes : public QObject
 {
@@ -22,6 +24,8 @@ private slots:
     void valeursDuFichier();
     void phaseReduiteAChaquePeriode();
     void codes();
+    void saturationParBlocs_data();
+    void saturationParBlocs();
 };
 
 void TestWaveShapes::saturation_data()
@@ -169,6 +173,48 @@ void TestWaveShapes::codes()
     for (qint64 n = 0; n < 1000; ++n)
         QVERIFY(playbackSine(1.f, 11025.f, 44100.f, n) <= 32767.0);
     QCOMPARE(int(toSample16(playbackSine(1.f, 11025.f, 44100.f, 1))), 32767);
+}
+
+void TestWaveShapes::saturationParBlocs_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<float>("gain");
+
+    QTest::newRow("empty") << 0 << 1.f;
+    QTest::newRow("7 values") << 7 << 25000.f;
+    QTest::newRow("8 values") << 8 << 25000.f;
+    QTest::newRow("1003 values") << 1003 << 49881.3f;
+    QTest::newRow("negative gain") << 64 << -30000.f;
+}
+
+void TestWaveShapes::saturationParBlocs()
+{
+    QFETCH(int, n);
+    QFETCH(float, gain);
+
+    // Values around ±1.5 (beyond the range once scaled), with NaN and infinities among them.
+    std::mt19937 gen(7);
+    std::uniform_real_distribution<float> valeur(-1.5f, 1.5f);
+    std::vector<float> in(n);
+    for (float &v : in)
+        v = valeur(gen);
+    if (n > 5) {
+        in[1] = std::numeric_limits<float>::quiet_NaN();
+        in[3] = std::numeric_limits<float>::infinity();
+        in[5] = -0.0f;
+    }
+    std::vector<qint16> out(n + 1, 4321);
+    const float pic = scaleToSamples16(in.data(), n, gain, out.data());
+
+    float attendu = 0.f;
+    for (int k = 0; k < n; ++k) {
+        const float s = gain * in[k];
+        QCOMPARE(out[k], toSample16(s));
+        if (std::fabs(s) > attendu)
+            attendu = std::fabs(s);
+    }
+    QCOMPARE(pic, attendu);
+    QCOMPARE(out[n], qint16(4321)); // nothing written past the end
 }
 
 QTEST_APPLESS_MAIN(TestWaveShapes)
