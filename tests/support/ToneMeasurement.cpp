@@ -95,16 +95,25 @@ double periodogram(const std::vector<double> &y, double f, int sampleRate)
     return std::norm(sum);
 }
 
-/// Frequency (Hz) of the periodogram maximum near the estimate, and the windowed sum's magnitude.
-double refinedFrequency(const std::vector<double> &y, double estimate, int sampleRate)
+/// Hann-windowed copy of x[begin, begin + length), w[k] = sin²(πk / (length − 1)).
+std::vector<double> hannWindowed(const std::vector<double> &x, int begin, int length,
+                                 double *windowSum)
 {
-    const double bin = double(sampleRate) / y.size();
-    const double halfWidth = std::max(4 * bin, 0.03 * estimate);
-    const double step = bin / 4;
-    const double low = std::max(step, estimate - halfWidth);
-    const double high = std::min(sampleRate / 2.0 - step, estimate + halfWidth);
+    std::vector<double> y(length);
+    *windowSum = 0;
+    for (int k = 0; k < length; ++k) {
+        const double s = std::sin(kPi * k / (length - 1));
+        y[k] = x[begin + k] * s * s;
+        *windowSum += s * s;
+    }
+    return y;
+}
 
-    double best = estimate, bestPower = periodogram(y, estimate, sampleRate);
+/// Frequency (Hz) of the largest periodogram value of y on the grid low, low + step, … ≤ high.
+double gridMaximum(const std::vector<double> &y, double low, double high, double step,
+                   int sampleRate)
+{
+    double best = low, bestPower = -1;
     for (double f = low; f <= high; f += step) {
         const double p = periodogram(y, f, sampleRate);
         if (p > bestPower) {
@@ -112,13 +121,17 @@ double refinedFrequency(const std::vector<double> &y, double estimate, int sampl
             bestPower = p;
         }
     }
+    return best;
+}
 
-    // Golden-section search of the maximum within a grid step on either side.
+/// Frequency (Hz) of the periodogram maximum of y within step of start, by golden-section search.
+double goldenMaximum(const std::vector<double> &y, double start, double step, int sampleRate)
+{
     const double ratio = (std::sqrt(5.0) - 1) / 2;
-    double a = best - step, b = best + step;
+    double a = start - step, b = start + step;
     double c = b - ratio * (b - a), d = a + ratio * (b - a);
     double pc = periodogram(y, c, sampleRate), pd = periodogram(y, d, sampleRate);
-    while (b - a > 1e-7 * best) {
+    while (b - a > 1e-7 * start) {
         if (pc > pd) {
             b = d;
             d = c;
@@ -134,6 +147,38 @@ double refinedFrequency(const std::vector<double> &y, double estimate, int sampl
         }
     }
     return (a + b) / 2;
+}
+
+/// Frequency (Hz) of the periodogram maximum of x near the estimate, and the amplitude of the
+/// sine there (sample units). Coarse to fine, so that the cost stays about 100 periodograms of x:
+/// each stage windows a centred excerpt four times longer than the last and searches a grid of a
+/// quarter of its bin within ±2 bins of the last stage's maximum (the first stage, at most 4096
+/// samples long, within ±max(4 bins, 3 %) of the estimate).
+double refinedFrequency(const std::vector<double> &x, double estimate, int sampleRate,
+                        double *amplitude)
+{
+    const int n = int(x.size());
+    int length = std::min(n, 4096);
+    double bin = double(sampleRate) / length;
+    double centre = estimate;
+    double halfWidth = std::max(4 * bin, 0.03 * estimate);
+    std::vector<double> y;
+    double windowSum = 0;
+    for (;;) {
+        y = hannWindowed(x, (n - length) / 2, length, &windowSum);
+        bin = double(sampleRate) / length;
+        const double low = std::max(bin / 4, centre - halfWidth);
+        const double high = std::min(sampleRate / 2.0 - bin / 4, centre + halfWidth);
+        if (low <= high)
+            centre = gridMaximum(y, low, high, bin / 4, sampleRate);
+        if (length == n)
+            break;
+        halfWidth = 2 * bin;
+        length = std::min(n, 4 * length);
+    }
+    const double frequency = goldenMaximum(y, centre, bin / 4, sampleRate);
+    *amplitude = 2 * std::sqrt(periodogram(y, frequency, sampleRate)) / windowSum;
+    return frequency;
 }
 
 } // namespace
@@ -186,18 +231,8 @@ ToneMeasurement measureTone(const QVector<qint16> &samples, int sampleRate)
     if (estimate <= 0 || estimate > sampleRate / 5.0)
         return m;
 
-    // Hann window, w[k] = sin²(πk / (L − 1)).
-    const int n = int(x.size());
-    double windowSum = 0;
-    for (int k = 0; k < n; ++k) {
-        const double s = std::sin(kPi * k / (n - 1));
-        x[k] *= s * s;
-        windowSum += s * s;
-    }
-
     m.valid = true;
-    m.frequency = refinedFrequency(x, estimate, sampleRate);
-    m.amplitude = 2 * std::sqrt(periodogram(x, m.frequency, sampleRate)) / windowSum;
+    m.frequency = refinedFrequency(x, estimate, sampleRate, &m.amplitude);
     m.rms = partRms;
     m.peak = peakLevel(samples, part.begin, part.end);
     m.begin = part.begin;

@@ -7,8 +7,9 @@
 // loudest block, less one block at each end (onset and release): leading and trailing silence,
 // or faint noise, are left out. Its frequency is first estimated from the positive-going zero
 // crossings (with hysteresis at ±0.5 × RMS and linear interpolation between samples), then refined
-// to the maximum of the Hann-windowed periodogram, searched on a grid of a quarter bin within
-// ±max(4 bins, 3 %) of the estimate and narrowed by golden-section search. The periodogram
+// to the maximum of the Hann-windowed periodogram: searched on grids of a quarter bin, first on a
+// short excerpt within ±max(4 bins, 3 %) of the estimate, then on ever longer ones up to the whole
+// part, and narrowed by golden-section search. The periodogram
 // maximum is the maximum-likelihood frequency of a single tone in white noise (Rife & Boorstyn,
 // "Single-tone parameter estimation from discrete-time observations", IEEE Trans. Inf. Theory
 // 20(5), 1974); the window keeps harmonics and the part's edges from pulling it.
