@@ -1,8 +1,9 @@
-// WAV rendering and modal synthesis, 120 s at 48000 Hz.
+// WAV rendering, modal synthesis and the tone loop of the generator, 120 s at 48000 Hz.
 // The sine rendering is compared with sox writing the same file, timed as a whole process.
 
 #include "Figures.h"
 
+#include "synth/Generator.h"
 #include "synth/Modmod.h"
 #include "synth/SyntheseSave.h"
 
@@ -132,6 +133,34 @@ void BM_ModalSamples120s(benchmark::State &state)
 }
 BENCHMARK(BM_ModalSamples120s)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(1);
 
+// The loop a tone plays, built when it starts: 120 s is the longest duration the main window takes.
+void BM_ToneLoopSine120s(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Generator gen(nullptr, 440.0f, int(kFreqEch), kDuree, 1.0f, 0);
+        if (gen.loopBytes() != 2 * int(kDuree * kFreqEch)) {
+            state.SkipWithError("the loop is not 120 s long");
+            return;
+        }
+        benchmark::DoNotOptimize(gen.tampon.get());
+    }
+}
+BENCHMARK(BM_ToneLoopSine120s)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7)->ReportAggregatesOnly(true);
+
+void BM_ToneLoopModal120s(benchmark::State &state)
+{
+    auto modele = stiffString();
+    for (auto _ : state) {
+        Generator gen(nullptr, kFond, int(kFreqEch), kDuree, 1.0f, modele.get());
+        if (gen.loopBytes() != 2 * int(kDuree * kFreqEch) || modele->nbActif != kModes) {
+            state.SkipWithError("the loop is not 120 s long with every mode sounding");
+            return;
+        }
+        benchmark::DoNotOptimize(gen.tampon.get());
+    }
+}
+BENCHMARK(BM_ToneLoopModal120s)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7)->ReportAggregatesOnly(true);
+
 } // namespace
 
 ZIB_FIGURE("WAV render 120 s sine 440 Hz at 48000 Hz (median of 7)",
@@ -143,3 +172,7 @@ ZIB_FIGURE("modal synthesis 120 s at 48000 Hz, 100 modes, bank alone (actualiseB
            "BM_ModalBlocks120s/iterations:1/repeats:7_median", "ms");
 ZIB_FIGURE("modal synthesis 120 s at 48000 Hz, 100 modes, bank alone one sample at a time (actualise)",
            "BM_ModalSamples120s/iterations:1/repeats:1", "ms");
+ZIB_FIGURE("tone loop build 120 s sine at 48000 Hz (median of 7)",
+           "BM_ToneLoopSine120s/iterations:1/repeats:7_median", "ms");
+ZIB_FIGURE("tone loop build 120 s modal 100 modes at 48000 Hz (median of 7)",
+           "BM_ToneLoopModal120s/iterations:1/repeats:7_median", "ms");

@@ -19,6 +19,8 @@ namespace {
 constexpr qint64 kMaxRead = 16384;  // bytes handed out per read
 constexpr qint64 kSpareBytes = 1000;
 constexpr int kChunk = 4096;        // samples computed per step into a local block
+constexpr int kSineResync = 256;    // samples the sine advances by rotation between exact phases
+constexpr double kNearPeak = 1.0 - 1e-9; // |sin| from which the exact formula is used
 // Longest loop whose room, 4·nbEch + 1000 bytes, still fits an int.
 constexpr qint64 kMaxLoopSamples = (std::numeric_limits<int>::max() - kSpareBytes) / 4;
 
@@ -43,6 +45,34 @@ int loopLength(float freq, float duree, int freqEch)
 void storeSamples(const qint16 *samples, int n, char *dest)
 {
     qToLittleEndian<qint16>(samples, n, dest);
+}
+
+// Samples [start, start + m) of the played sine 32767·A·sin(2π·f·n/fe) (playbackSine) into out.
+// The phase of a 120 s loop reaches 10⁵ rad and more, where std::sin is slow: the sine is
+// computed exactly every kSineResync samples and advanced by rotation in between, which drifts
+// from the exact values by about 10⁻⁹ sample units. Near the peaks the exact formula is used: it
+// gives exactly ±32767·A where the phase falls on ±π/2, and the drift would truncate that to one
+// unit less.
+void sineBlock(float amplitude, float freq, int freqEch, qint64 start, int m, qint16 *out)
+{
+    const double a = 32767.0 * double(amplitude);
+    const double pas = 2.0 * M_PI * double(freq) / double(freqEch);
+    const double cosPas = std::cos(pas);
+    const double sinPas = std::sin(pas);
+    for (int debut = 0; debut < m; debut += kSineResync) {
+        const double phase = 2.0 * M_PI * double(freq) * double(start + debut) / double(freqEch);
+        double s = std::sin(phase);
+        double c = std::cos(phase);
+        const int fin = std::min(m, debut + kSineResync);
+        for (int k = debut; k < fin; ++k) {
+            out[k] = std::fabs(s) < kNearPeak
+                         ? toSample16(a * s)
+                         : toSample16(playbackSine(amplitude, freq, float(freqEch), start + k));
+            const double suivant = s * cosPas + c * sinPas;
+            c = c * cosPas - s * sinPas;
+            s = suivant;
+        }
+    }
 }
 
 // The modal passes step the bank over [0, total) in the same blocks, so that they compute the
@@ -197,8 +227,7 @@ int Generator::fillPeriodic(char *dest) const
     for (int start = 0; start < nbEch; start += kChunk) {
         const int m = std::min(kChunk, nbEch - start);
         if (forme == WaveShape::Sine) {
-            for (int k = 0; k < m; ++k)
-                bloc[k] = toSample16(playbackSine(amplitude, freq, float(freqEch), start + k));
+            sineBlock(amplitude, freq, freqEch, start, m, bloc);
         } else {
             for (int k = 0; k < m; ++k)
                 bloc[k] = toSample16(playbackValue(forme, amplitude, phase.nextFraction()));

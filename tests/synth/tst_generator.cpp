@@ -1,6 +1,7 @@
 #include "synth/Generator.h"
 #include "synth/Modmod.h"
 #include "synth/Sample16.h"
+#include "synth/WaveShapes.h"
 
 #include <QtTest>
 
@@ -86,6 +87,8 @@ private slots:
     void lecturesBorneesALaFinDeBoucle();
     void sinus_data();
     void sinus();
+    void sinusLongCommeLaFormule_data();
+    void sinusLongCommeLaFormule();
     void cretesCarreEtRampe_data();
     void cretesCarreEtRampe();
     void echantillonsPetitBoutistes();
@@ -234,6 +237,36 @@ void TestGenerator::sinus()
     }
     QVERIFY(pic <= int(32767 * amplitude));
     QVERIFY(pic >= int(32767 * amplitude) - 2);
+}
+
+void TestGenerator::sinusLongCommeLaFormule_data()
+{
+    QTest::addColumn<float>("freq");
+    QTest::addColumn<int>("peak");
+
+    // 440 Hz at 48000: the phase falls on ±π/2 every 1200 samples, where the sine is exactly ±1.
+    QTest::newRow("440 Hz") << 440.f << 32767;
+    QTest::newRow("261.63 Hz") << 261.63f << 32766;
+    QTest::newRow("15000 Hz") << 15000.f << 32767;
+}
+
+// The longest loop the main window plays, 120 s at 48000 Hz, where the phase reaches 10⁵ rad and
+// more: every sample is the played sine's formula truncated.
+void TestGenerator::sinusLongCommeLaFormule()
+{
+    QFETCH(float, freq);
+    QFETCH(int, peak);
+
+    Generator gen(nullptr, freq, 48000, 120.f, 1.f, 0);
+    int pic = 0;
+    for (int n = 0; n < gen.nbEch; ++n) {
+        const qint16 s = qFromLittleEndian<qint16>(gen.tampon.get() + 2 * qint64(n));
+        const qint16 attendu = toSample16(playbackSine(1.f, freq, 48000.f, n));
+        if (s != attendu)
+            QFAIL(qPrintable(QStringLiteral("sample %1: %2, expected %3").arg(n).arg(s).arg(attendu)));
+        pic = std::max(pic, std::abs(int(s)));
+    }
+    QCOMPARE(pic, peak);
 }
 
 void TestGenerator::cretesCarreEtRampe_data()
