@@ -1,0 +1,190 @@
+// WAV files played by playFich through the sound server, captured back from what it plays (in
+// the test script, the null sink's monitor) and measured independently.
+
+#include "synth/LecteurFichier.h"
+#include "synth/SyntheseSave.h"
+
+#include "tests/support/AudioCheck.h"
+#include "tests/support/AudioRecorder.h"
+#include "tests/support/ToneMeasurement.h"
+
+#include <QtTest>
+
+#include <QPointer>
+#include <QSound>
+#include <QTemporaryDir>
+
+#include <cmath>
+
+using namespace zibtest;
+
+namespace {
+
+constexpr int kCaptureRate = 48000;
+
+QString describe(const ToneMeasurement &m)
+{
+    return QStringLiteral("%1 Hz, amplitude %2, peak %3, %4 ms of tone")
+        .arg(m.frequency, 0, 'f', 3)
+        .arg(m.amplitude, 0, 'f', 0)
+        .arg(m.peak)
+        .arg(1000.0 * (m.end - m.begin) / kCaptureRate, 0, 'f', 0);
+}
+
+ToneMeasurement capture(int durationMs)
+{
+    AudioRecorder recorder;
+    const QVector<qint16> s = recorder.record(kCaptureRate, durationMs);
+    if (s.isEmpty())
+        qWarning() << "capture failed:" << recorder.errorString();
+    return measureTone(s, kCaptureRate);
+}
+
+bool isSilent(const ToneMeasurement &m)
+{
+    return !m.valid && m.peak < 50;
+}
+
+} // namespace
+
+class TestLecteurFichier : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void sansSonCourantStopNeFaitRien();
+    void joueArreteEtContinue();
+    void sonFiniRecommence();
+    void enBoucle();
+    void sonRemplaceLibereQuandIlFinit();
+    void fichierIllisible_data();
+    void fichierIllisible();
+
+private:
+    QString wav(const QString &nom, float freq, float duree);
+    QTemporaryDir m_dir;
+};
+
+void TestLecteurFichier::initTestCase()
+{
+    ZIB_REQUIRE_AUDIO(NeedsOutputAndInput);
+    QVERIFY(m_dir.isValid());
+}
+
+void TestLecteurFichier::cleanup()
+{
+    if (audio)
+        audio->stop();
+    QTest::qWait(300); // what the test played drains from the server
+}
+
+// A sine file written by the program's own WAV rendering.
+QString TestLecteurFichier::wav(const QString &nom, float freq, float duree)
+{
+    const QString fichier = m_dir.filePath(nom);
+    if (!syntheseSave(freq, duree, 0, 44100.f, &fichier))
+        qWarning() << "could not write" << fichier;
+    return fichier;
+}
+
+void TestLecteurFichier::sansSonCourantStopNeFaitRien()
+{
+    QVERIFY(!audio);
+    QVERIFY(!stopSonSynth());
+    QVERIFY(!audio);
+}
+
+void TestLecteurFichier::joueArreteEtContinue()
+{
+    QVERIFY(playFich(wav(QStringLiteral("la.wav"), 440.f, 3.f), false));
+    QVERIFY(audio);
+    QVERIFY(!audio->isFinished());
+    const ToneMeasurement joue = capture(600);
+    qInfo().noquote() << describe(joue);
+    QVERIFY2(joue.valid && std::fabs(joue.frequency - 440.0) <= 2.0, qPrintable(describe(joue)));
+
+    QVERIFY(stopSonSynth()); // stopped: the button then reads "&Continuer"
+    QTest::qWait(300);
+    const ToneMeasurement arrete = capture(400);
+    QVERIFY2(isSilent(arrete), qPrintable(describe(arrete)));
+
+    QVERIFY(!stopSonSynth()); // played again from its start: "&Stop"
+    const ToneMeasurement repris = capture(600);
+    QVERIFY2(repris.valid && std::fabs(repris.frequency - 440.0) <= 2.0, qPrintable(describe(repris)));
+    QVERIFY(stopSonSynth());
+}
+
+void TestLecteurFichier::sonFiniRecommence()
+{
+    QVERIFY(playFich(wav(QStringLiteral("do.wav"), 523.25f, 0.4f), false));
+    QVERIFY(QTest::qWaitFor([] { return audio->isFinished(); }, 3000));
+    QTest::qWait(300);
+    QVERIFY(isSilent(capture(300)));
+
+    QVERIFY(!stopSonSynth()); // a finished sound starts again
+    const ToneMeasurement repris = capture(700);
+    QVERIFY2(repris.valid && std::fabs(repris.frequency - 523.25) <= 2.0, qPrintable(describe(repris)));
+    const int longueur = repris.end - repris.begin;
+    QVERIFY2(longueur <= kCaptureRate * 4 / 10, qPrintable(describe(repris))); // played once
+}
+
+void TestLecteurFichier::enBoucle()
+{
+    QVERIFY(playFich(wav(QStringLiteral("mi.wav"), 329.63f, 0.3f), true));
+    QTest::qWait(400);
+    const ToneMeasurement m = capture(1000);
+    QVERIFY(!audio->isFinished());
+    QVERIFY2(m.valid && std::fabs(m.frequency - 329.63) <= 2.0, qPrintable(describe(m)));
+    // Far longer than the file: it goes round and round.
+    QVERIFY2(m.end - m.begin >= kCaptureRate * 8 / 10, qPrintable(describe(m)));
+    QVERIFY(stopSonSynth());
+}
+
+void TestLecteurFichier::sonRemplaceLibereQuandIlFinit()
+{
+    QVERIFY(playFich(wav(QStringLiteral("court.wav"), 440.f, 0.3f), false));
+    QPointer<QSound> premier = audio;
+    QVERIFY(playFich(wav(QStringLiteral("sol.wav"), 392.f, 2.f), false));
+    QVERIFY(audio != premier);
+    QVERIFY(premier); // it plays on
+    QVERIFY(QTest::qWaitFor([&] { return premier.isNull(); }, 3000));
+    QVERIFY(audio && !audio->isFinished());
+
+    // A replaced sound already stopped goes at once.
+    QVERIFY(stopSonSynth());
+    QPointer<QSound> arrete = audio;
+    QVERIFY(playFich(wav(QStringLiteral("court.wav"), 440.f, 0.3f), false));
+    QVERIFY(QTest::qWaitFor([&] { return arrete.isNull(); }, 1000));
+}
+
+void TestLecteurFichier::fichierIllisible_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QByteArray>("contenu"); // empty: no file at all
+
+    QTest::newRow("missing file") << QStringLiteral("absent.wav") << QByteArray();
+    QTest::newRow("text") << QStringLiteral("texte.wav") << QByteArray("not a sound at all\n");
+    QTest::newRow("shorter than a header") << QStringLiteral("court.wav") << QByteArray("RIFF");
+    QTest::newRow("RIFF but not WAVE") << QStringLiteral("avi.wav") << QByteArray("RIFF\x10\0\0\0AVI LIST", 16);
+}
+
+void TestLecteurFichier::fichierIllisible()
+{
+    QFETCH(QString, nom);
+    QFETCH(QByteArray, contenu);
+
+    const QString fichier = m_dir.filePath(QStringLiteral("illisible-") + nom);
+    if (!contenu.isEmpty()) {
+        QFile f(fichier);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(contenu), qint64(contenu.size()));
+    }
+    QSound *avant = audio;
+    QVERIFY(!playFich(fichier, false));
+    QCOMPARE(audio, avant);
+}
+
+QTEST_GUILESS_MAIN(TestLecteurFichier)
+#include "tst_lecteurfichier.moc"
