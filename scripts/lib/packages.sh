@@ -1,0 +1,43 @@
+# Debian packages of the build, the program and the tests, and their installation.
+# Sourced by scripts/run and scripts/test.
+
+# To configure and build everything, tests included (Qt Test comes with qtbase5-dev).
+# libqt5multimedia5-plugins holds Qt's PulseAudio back-end: without it Qt sees no audio device.
+ZIB_BUILD_PACKAGES=(cmake g++ make qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins
+                    qttools5-dev qttools5-dev-tools)
+
+# Only the tests need these: a private sound server (pulseaudio, which brings pactl), sox for
+# reading WAV files back (soxi) and exiftool for their INFO list (sox skips it), a virtual X
+# display and the tools that look at its windows.
+ZIB_TEST_PACKAGES=(pulseaudio sox libimage-exiftool-perl xvfb x11-utils)
+
+# Prints the packages among "$@" that are not installed, one a line.
+zib_missing_packages() {
+    local package
+    for package in "$@"; do
+        if [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" != installed ]; then
+            echo "$package"
+        fi
+    done
+}
+
+# Installs the packages among "$@" that are missing, through sudo when not root.
+zib_install_packages() {
+    local missing
+    mapfile -t missing < <(zib_missing_packages "$@")
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local -a as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "missing packages (${missing[*]}) and no sudo to install them: run as root" >&2
+            return 1
+        fi
+        as_root=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    # Another apt run on the machine holds the lock for a while: wait for it rather than fail.
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 update -q &&
+        "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 \
+            install -y -q --no-install-recommends "${missing[@]}"
+}
