@@ -5,6 +5,8 @@
 #include "app/MusicalNote.h"
 #include "app/globals.h"
 #include "intervals/ListInterv.h"
+#include "synth/Modmod.h"
+#include "synth/SyntheseSave.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -13,6 +15,7 @@
 #include <QDial>
 #include <QDir>
 #include <QDoubleValidator>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -39,6 +42,22 @@ const char *const kPageProjet = "https://zib.example.org/";
 // the user has typed one.
 const QColor kFractionCalculee(205, 205, 193);
 const QColor kFractionTapee(255, 255, 255);
+
+const int kFrequencesEch[4] = {22050, 32000, 44100, 48000};
+
+const char *const kImagesOnde[6] = {"figures/sine.png",   "figures/triangle.png", "figures/parabola.png",
+                                    "figures/square.png", "figures/ramp.png",     "figures/synthmod.png"};
+
+// Below this peak a modal rendering is worth raising.
+const float kPicFaible = 10000.0f;
+
+/// A power ratio in whole decibels, rounded half up; bounded so that an absurd peak cannot
+/// overflow the conversion.
+int decibels(double rapport)
+{
+    const double db = std::floor(20 * std::log10(rapport) + 0.5);
+    return db > 0 ? int(std::min(db, 999.0)) : 0;
+}
 
 /// Shortest of plain and exponent notation with at most `digits` significant digits.
 QString g(double v, int digits)
@@ -83,6 +102,14 @@ Diapason::Diapason(QWidget *parent)
     m_imageDiapason.load(QStringLiteral("figures/diapason_tn.png"));
     m_imageOnde.load(QStringLiteral("figures/sine.png"));
     m_noteCible = new MusicalNote(440.0f, 440.0f);
+    m_demandeSauvegarde = [](QWidget *parent, const QString &titre, const QString &dossier,
+                             const QString &filtre) {
+        return QFileDialog::getSaveFileName(parent, titre, dossier, filtre);
+    };
+    m_demandeOuverture = [](QWidget *parent, const QString &titre, const QString &dossier,
+                            const QString &filtre) {
+        return QFileDialog::getOpenFileName(parent, titre, dossier, filtre);
+    };
 
     creerControles();
     disposerControles();
@@ -413,6 +440,11 @@ void Diapason::connecterControles()
     connect(m_unitesEdit, &QLineEdit::textEdited, this, &Diapason::cent2frac);
     connect(m_decimalEdit, &QLineEdit::textEdited, this, &Diapason::frac2cent);
     connect(m_unitesCombo, qOverload<int>(&QComboBox::currentIndexChanged), this, &Diapason::majInterv);
+    connect(m_formeCombo, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &Diapason::changeImageOnde);
+    connect(m_volumeSlider, &QSlider::valueChanged, this, &Diapason::volumeChange);
+    connect(m_sauv1Button, &QPushButton::clicked, this, &Diapason::saveFreq1);
+    connect(m_sauv2Button, &QPushButton::clicked, this, &Diapason::saveFreq2);
     connect(m_aideButton, &QPushButton::clicked, this, &Diapason::help);
     connect(m_fractionEdit, &QLineEdit::textEdited, this, &Diapason::fraction);
 }
@@ -653,6 +685,80 @@ void Diapason::correction(const QString &text)
         }
     }
     m_centsEdit->setCursorPosition(cursposcor);
+}
+
+int Diapason::freqEch() const
+{
+    const int i = m_fechCombo->currentIndex();
+    return i >= 0 && i < 4 ? kFrequencesEch[i] : 44100;
+}
+
+void Diapason::saveFreq1()
+{
+    sauvegarder(m_freq1Edit->text().toFloat(), QStringLiteral("./"), true);
+}
+
+void Diapason::saveFreq2()
+{
+    sauvegarder(m_freq1Edit->text().toFloat() * m_decimalEdit->text().toFloat(),
+                QStringLiteral("./sounds/"), false);
+}
+
+void Diapason::sauvegarder(float freq, const QString &dossier, bool messagesLongs)
+{
+    const float duree = m_dureeEdit->text().toFloat();
+    const int forme = m_formeCombo->currentIndex();
+    const float fe = float(freqEch());
+    if (forme == 5 && !m_modele) {
+        montrerMessage(tr("Choisir d'abord un modele de synthèse"));
+        return;
+    }
+    QString nom = m_demandeSauvegarde(this, tr("Sauvegarder fichier"), dossier, QStringLiteral("*.wav"));
+    if (nom.isEmpty())
+        return;
+    if (!nom.endsWith(QLatin1String(".wav")))
+        nom += QLatin1String(".wav");
+
+    const QString echec = tr("Impossible d'ouvrir le fichier pour écriture");
+    if (forme != 5) {
+        if (!syntheseSave(freq, duree, forme, fe, &nom))
+            montrerMessage(echec);
+        return;
+    }
+
+    bool ecrit = false;
+    const float pic = syntheseSave(freq, duree, m_modele, fe, &nom, m_volume, &ecrit);
+    if (pic > kSaturationPeak) {
+        const int db = decibels(pic / kSaturationPeak) + 1;
+        montrerMessage(messagesLongs
+                           ? tr("Saturation ! Baisser le volume de %1 dB\nLe fichier n'a pas été enregistré").arg(db)
+                           : tr("Saturation ! Baisser le volume de %1 dB").arg(db));
+    } else if (!ecrit) {
+        montrerMessage(echec);
+    } else if (!(pic > 0)) {
+        // No mode sounds at this fundamental: no figure of dB would help.
+        montrerMessage(messagesLongs ? tr("Le modèle ne sonne pas à cette fréquence\nLe fichier a tout même été  enregistré")
+                                     : tr("Le modèle ne sonne pas à cette fréquence"));
+    } else if (pic < kPicFaible) {
+        const int db = decibels(kSaturationPeak / pic);
+        montrerMessage(messagesLongs
+                           ? tr("Volume trop faible ! Vous pouvez augmenter le volume de %1 dB\nLe fichier a tout même été  enregistré").arg(db)
+                           : tr("Volume trop faible ! Vous pouvez augmenter le volume de %1 dB").arg(db));
+    }
+}
+
+void Diapason::volumeChange(int v)
+{
+    m_volume = v;
+    m_dbLabel->setText(QStringLiteral("%1 dB").arg(v, 3));
+}
+
+void Diapason::changeImageOnde(int index)
+{
+    if (index < 0 || index > 5)
+        return;
+    m_imageOnde.load(QString::fromLatin1(kImagesOnde[index]));
+    m_ondeLabel->setPixmap(QPixmap::fromImage(m_imageOnde));
 }
 
 void Diapason::enableParSynth(int index)

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QTimer>
 
+#include <functional>
+
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -18,6 +20,7 @@ class QSlider;
 class QSpinBox;
 
 class ListInterv;
+class Modmod;
 class MusicalNote;
 
 /// The main window: Frequency 1 from a note or a typed value, Frequency 2 through an interval,
@@ -33,6 +36,24 @@ public:
     /// The note of Frequency 2, shared with the tuner.
     MusicalNote *noteCible() const { return m_noteCible; }
 
+    /// Asks the user for a file name; empty when cancelled. The arguments are the parent window,
+    /// the caption, the starting directory and the filter, as for QFileDialog.
+    using DemandeFichier =
+        std::function<QString(QWidget *, const QString &, const QString &, const QString &)>;
+
+    /// Replace the prompts of the save and open actions (QFileDialog by default).
+    void setDemandeSauvegarde(DemandeFichier demande) { m_demandeSauvegarde = std::move(demande); }
+    void setDemandeOuverture(DemandeFichier demande) { m_demandeOuverture = std::move(demande); }
+
+    /// The sample rate of the rate combo in Hz: 22050, 32000, 44100 or 48000 (44100 without a
+    /// selection).
+    int freqEch() const;
+
+    /// The modal model of the "synthèse" waveform; null until one is applied. A replaced model is
+    /// not deleted: tones started with it may still be sounding.
+    Modmod *modele() const { return m_modele; }
+    void setModele(Modmod *modele) { m_modele = modele; }
+
     /// Makes interval k of the list the current interval: its cents go into the units field, its
     /// ratio into the decimal field, and Frequency 2 follows. An index outside the list does nothing.
     void deg2interv(const ListInterv &liste, int k);
@@ -41,6 +62,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
+    void saveFreq1();
+    void saveFreq2();
     void cent2frac(const QString &text);
     void decim2Frac(const float &x, int *n, int *d, int prec);
     void frac2cent(const QString &text);
@@ -53,8 +76,10 @@ private slots:
     void correction(const QString &text);
     void correcalter(int index);
     void enableParSynth(int index);
+    void volumeChange(int v);
     void setCentRef(int v);
     void clignotLabel7();
+    void changeImageOnde(int index);
     void help();
     void fraction();
     void griserFrac();
@@ -69,11 +94,17 @@ private:
     void effacerErreur();
     void montrerMessage(const QString &text);
     void ecrireUnites(float cents);
+    /// Renders a frequency to a WAV file and reports what the user must know.
+    void sauvegarder(float freq, const QString &dossier, bool messagesLongs);
 
     QImage m_imageDiapason;
     QImage m_imageOnde;
     QTimer m_clignotement;
     MusicalNote *m_noteCible = nullptr;
+    Modmod *m_modele = nullptr;
+    int m_volume = 0; ///< dB, −50 … 50: gain of the modal renderings
+    DemandeFichier m_demandeSauvegarde;
+    DemandeFichier m_demandeOuverture;
 
     QLabel *m_freq1Label = nullptr;
     QLineEdit *m_freq1Edit = nullptr;

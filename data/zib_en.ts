@@ -309,6 +309,48 @@ Note: the volume only affects recordings</translation>
         <source>ZIB, diapason numérique : notes, intervalles, sons et accordeur.</source>
         <translation>ZIB, digital tuning fork: notes, intervals, sounds and tuner.</translation>
     </message>
+    <message>
+        <source>Choisir d&apos;abord un modele de synthèse</source>
+        <translation>First choose a synthesis model</translation>
+    </message>
+    <message>
+        <source>Sauvegarder fichier</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier pour écriture</source>
+        <translation>Cannot open the file for writing</translation>
+    </message>
+    <message>
+        <source>Saturation ! Baisser le volume de %1 dB
+Le fichier n&apos;a pas été enregistré</source>
+        <translation>Clipping! Lower the volume by %1 dB
+The file was not saved</translation>
+    </message>
+    <message>
+        <source>Saturation ! Baisser le volume de %1 dB</source>
+        <translation>Clipping! Lower the volume by %1 dB</translation>
+    </message>
+    <message>
+        <source>Le modèle ne sonne pas à cette fréquence
+Le fichier a tout même été  enregistré</source>
+        <translation>The model does not sound at this frequency
+The file was saved all the same</translation>
+    </message>
+    <message>
+        <source>Le modèle ne sonne pas à cette fréquence</source>
+        <translation>The model does not sound at this frequency</translation>
+    </message>
+    <message>
+        <source>Volume trop faible ! Vous pouvez augmenter le volume de %1 dB
+Le fichier a tout même été  enregistré</source>
+        <translation>Volume too low! You can raise the volume by %1 dB
+The file was saved all the same</translation>
+    </message>
+    <message>
+        <source>Volume trop faible ! Vous pouvez augmenter le volume de %1 dB</source>
+        <translation>Volume too low! You can raise the volume by %1 dB</translation>
+    </message>
 </context>
 <context>
     <name>MusicalNote</name>

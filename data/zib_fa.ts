@@ -309,6 +309,48 @@ Attention le changement de volume n'a d'effet que pour les enregistrements</tran
         <source>ZIB, diapason numérique : notes, intervalles, sons et accordeur.</source>
         <translation>ZIB, diapason numérique : notes, intervalles, sons et accordeur.</translation>
     </message>
+    <message>
+        <source>Choisir d'abord un modele de synthèse</source>
+        <translation>Choisir d'abord un modele de synthèse</translation>
+    </message>
+    <message>
+        <source>Sauvegarder fichier</source>
+        <translation>Sauvegarder fichier</translation>
+    </message>
+    <message>
+        <source>Impossible d'ouvrir le fichier pour écriture</source>
+        <translation>Impossible d'ouvrir le fichier pour écriture</translation>
+    </message>
+    <message>
+        <source>Saturation ! Baisser le volume de %1 dB
+Le fichier n'a pas été enregistré</source>
+        <translation>Saturation ! Baisser le volume de %1 dB
+Le fichier n'a pas été enregistré</translation>
+    </message>
+    <message>
+        <source>Saturation ! Baisser le volume de %1 dB</source>
+        <translation>Saturation ! Baisser le volume de %1 dB</translation>
+    </message>
+    <message>
+        <source>Le modèle ne sonne pas à cette fréquence
+Le fichier a tout même été  enregistré</source>
+        <translation>Le modèle ne sonne pas à cette fréquence
+Le fichier a tout même été  enregistré</translation>
+    </message>
+    <message>
+        <source>Le modèle ne sonne pas à cette fréquence</source>
+        <translation>Le modèle ne sonne pas à cette fréquence</translation>
+    </message>
+    <message>
+        <source>Volume trop faible ! Vous pouvez augmenter le volume de %1 dB
+Le fichier a tout même été  enregistré</source>
+        <translation>Volume trop faible ! Vous pouvez augmenter le volume de %1 dB
+Le fichier a tout même été  enregistré</translation>
+    </message>
+    <message>
+        <source>Volume trop faible ! Vous pouvez augmenter le volume de %1 dB</source>
+        <translation>Volume trop faible ! Vous pouvez augmenter le volume de %1 dB</translation>
+    </message>
 </context>
 <context>
     <name>MusicalNote</name>

@@ -1,0 +1,298 @@
+// The main window's save actions, waveform picture and volume: what the window itself decides
+// (names, messages, dB figures), with the files read back by soxi.
+
+#include "app/Diapason.h"
+#include "synth/Modmod.h"
+
+#include <QtTest>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QStandardPaths>
+
+namespace {
+
+template <class T>
+T *enfant(QObject *parent, const char *nom)
+{
+    T *c = parent->findChild<T *>(QLatin1String(nom));
+    if (!c)
+        qFatal("no child %s", nom);
+    return c;
+}
+
+/// Every modal message box the window shows, closed as soon as it opens.
+class Messages : public QObject
+{
+public:
+    QStringList textes;
+
+    explicit Messages(QWidget *fenetre)
+    {
+        auto *timer = new QTimer(this);
+        timer->setInterval(5);
+        connect(timer, &QTimer::timeout, this, [this, fenetre] {
+            auto *box = fenetre->findChild<QMessageBox *>(QStringLiteral("message"));
+            if (box && box->isVisible()) {
+                textes << box->text();
+                box->done(QMessageBox::Ok);
+            }
+        });
+        timer->start();
+    }
+};
+
+/// A bank of one undamped mode of ratio 1: it rings with amplitude 1, so a rendering at v dB
+/// peaks at about 25000·10^(v/20).
+Modmod *modeUnique()
+{
+    return new Modmod(1, new float[1]{1.0f}, new float[1]{0.0f}, new float[1]{1.0f});
+}
+
+QString soxi(const QString &option, const QString &fichier)
+{
+    const QString programme = QStandardPaths::findExecutable(QStringLiteral("soxi"));
+    if (programme.isEmpty())
+        qFatal("soxi is missing: install Debian's sox package");
+    QProcess p;
+    p.start(programme, {option, fichier});
+    p.waitForFinished();
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+struct Fenetre
+{
+    Diapason w;
+    QTemporaryDir dossier;
+    QString reponse;        // what the save prompt answers
+    QStringList questions;  // caption|directory|filter of each prompt
+    Messages messages{&w};
+
+    Fenetre()
+    {
+        w.setDemandeSauvegarde([this](QWidget *, const QString &titre, const QString &dir, const QString &filtre) {
+            questions << titre + QLatin1Char('|') + dir + QLatin1Char('|') + filtre;
+            return reponse;
+        });
+        w.show();
+    }
+
+    QString chemin(const QString &nom) const { return dossier.filePath(nom); }
+    void cliquer(const char *bouton) { QTest::mouseClick(enfant<QPushButton>(&w, bouton), Qt::LeftButton); }
+    void choisirForme(int i) { enfant<QComboBox>(&w, "formeCombo")->setCurrentIndex(i); }
+    void volume(int db) { enfant<QSlider>(&w, "volumeSlider")->setValue(db); }
+    void duree(const QString &texte) { enfant<QLineEdit>(&w, "dureeEdit")->setText(texte); }
+};
+
+} // namespace
+
+class TestSauvegardes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void extensionWav_data()
+    {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("ecrit");
+        QTest::newRow("no extension") << "la" << "la.wav";
+        QTest::newRow(".wav kept") << "la.wav" << "la.wav";
+        QTest::newRow("upper case is not .wav") << "la.WAV" << "la.WAV.wav";
+        QTest::newRow("other extension") << "la.txt" << "la.txt.wav";
+    }
+
+    void extensionWav()
+    {
+        QFETCH(QString, tape);
+        QFETCH(QString, ecrit);
+        Fenetre f;
+        f.reponse = f.chemin(tape);
+        f.cliquer("sauv1Button");
+        QVERIFY(QFile::exists(f.chemin(ecrit)));
+        QCOMPARE(QDir(f.dossier.path()).entryList(QDir::Files).size(), 1);
+        QVERIFY(f.messages.textes.isEmpty());
+    }
+
+    void questionsPosees()
+    {
+        Fenetre f;
+        f.cliquer("sauv1Button");
+        f.cliquer("sauv2Button");
+        QCOMPARE(f.questions, (QStringList{QStringLiteral("Sauvegarder fichier|./|*.wav"),
+                                           QStringLiteral("Sauvegarder fichier|./sounds/|*.wav")}));
+        // Cancelled: nothing written, nothing said.
+        QVERIFY(QDir(f.dossier.path()).entryList(QDir::Files).isEmpty());
+        QVERIFY(f.messages.textes.isEmpty());
+    }
+
+    void fichierRelu_data()
+    {
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<int>("forme");
+        QTest::addColumn<int>("fechIndex");
+        QTest::addColumn<QString>("duree");
+        QTest::addColumn<QString>("decimal");
+        QTest::addColumn<int>("fe");
+        QTest::addColumn<int>("echantillons");
+        QTest::addColumn<QString>("frequence");
+
+        QTest::newRow("Freq 1 sine") << "sauv1Button" << 0 << 2 << "1" << "1" << 44100 << 44100 << "440";
+        QTest::newRow("Freq 1 square 1.5 s at 22050") << "sauv1Button" << 3 << 0 << "1.5" << "1" << 22050 << 33075 << "440";
+        QTest::newRow("Freq 2 fifth, 0.01 s at 48000") << "sauv2Button" << 1 << 3 << "0.01" << "1.5" << 48000 << 480 << "660";
+        QTest::newRow("Freq 2 ramp at 32000") << "sauv2Button" << 4 << 1 << "2" << "2" << 32000 << 64000 << "880";
+    }
+
+    // The duration is passed unrounded; the comment names the frequency that was rendered.
+    void fichierRelu()
+    {
+        QFETCH(QString, bouton);
+        QFETCH(int, forme);
+        QFETCH(int, fechIndex);
+        QFETCH(QString, duree);
+        QFETCH(QString, decimal);
+        QFETCH(int, fe);
+        QFETCH(int, echantillons);
+        QFETCH(QString, frequence);
+        Fenetre f;
+        f.choisirForme(forme);
+        enfant<QComboBox>(&f.w, "fechCombo")->setCurrentIndex(fechIndex);
+        f.duree(duree);
+        enfant<QLineEdit>(&f.w, "decimalEdit")->setText(decimal);
+        f.reponse = f.chemin(QStringLiteral("son.wav"));
+        f.cliquer(qPrintable(bouton));
+        QCOMPARE(soxi(QStringLiteral("-r"), f.reponse), QString::number(fe));
+        QCOMPARE(soxi(QStringLiteral("-s"), f.reponse), QString::number(echantillons));
+        QCOMPARE(soxi(QStringLiteral("-c"), f.reponse), QStringLiteral("1"));
+        QCOMPARE(soxi(QStringLiteral("-b"), f.reponse), QStringLiteral("16"));
+        QFile fichier(f.reponse);
+        QVERIFY(fichier.open(QIODevice::ReadOnly));
+        const QByteArray attendu = "Fondamental Frequency : " + frequence.toLatin1() + " Wave Shape " +
+                                   QByteArray::number(forme);
+        QVERIFY2(fichier.read(200).contains(attendu), attendu.constData());
+    }
+
+    void modeleManquant()
+    {
+        Fenetre f;
+        f.choisirForme(5);
+        f.reponse = f.chemin(QStringLiteral("x.wav"));
+        f.cliquer("sauv1Button");
+        f.cliquer("sauv2Button");
+        const QString texte = QString::fromUtf8("Choisir d'abord un modele de synthèse");
+        QCOMPARE(f.messages.textes, (QStringList{texte, texte}));
+        QVERIFY(f.questions.isEmpty());
+        QVERIFY(!QFile::exists(f.reponse));
+    }
+
+    void volumeModal_data()
+    {
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<int>("db");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("ecrit");
+
+        const QString faible1 = QString::fromUtf8("Volume trop faible ! Vous pouvez augmenter le volume de 16 dB\nLe fichier a tout même été  enregistré");
+        const QString faible2 = QString::fromUtf8("Volume trop faible ! Vous pouvez augmenter le volume de 16 dB");
+        const QString sature1 = QString::fromUtf8("Saturation ! Baisser le volume de 3 dB\nLe fichier n'a pas été enregistré");
+        const QString sature2 = QString::fromUtf8("Saturation ! Baisser le volume de 3 dB");
+        QTest::newRow("peak 5000, Freq 1") << "sauv1Button" << -14 << faible1 << true;
+        QTest::newRow("peak 5000, Freq 2") << "sauv2Button" << -14 << faible2 << true;
+        QTest::newRow("peak 40000, Freq 1") << "sauv1Button" << 4 << sature1 << false;
+        QTest::newRow("peak 40000, Freq 2") << "sauv2Button" << 4 << sature2 << false;
+        QTest::newRow("peak 25000") << "sauv1Button" << 0 << QString() << true;
+    }
+
+    void volumeModal()
+    {
+        QFETCH(QString, bouton);
+        QFETCH(int, db);
+        QFETCH(QString, message);
+        QFETCH(bool, ecrit);
+        QScopedPointer<Modmod> modele(modeUnique());
+        Fenetre f;
+        f.w.setModele(modele.data());
+        f.choisirForme(5);
+        f.volume(db);
+        f.reponse = f.chemin(QStringLiteral("modal.wav"));
+        f.cliquer(qPrintable(bouton));
+        QCOMPARE(f.messages.textes, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(QFile::exists(f.reponse), ecrit);
+        if (ecrit)
+            QCOMPARE(soxi(QStringLiteral("-s"), f.reponse), QStringLiteral("44100"));
+    }
+
+    void ecritureImpossible_data()
+    {
+        QTest::addColumn<int>("forme");
+        QTest::newRow("sine") << 0;
+        QTest::newRow("synthesis") << 5;
+    }
+
+    // A name in a folder that does not exist: the user is told, and nothing passes for success.
+    void ecritureImpossible()
+    {
+        QFETCH(int, forme);
+        QScopedPointer<Modmod> modele(modeUnique());
+        Fenetre f;
+        f.w.setModele(modele.data());
+        f.choisirForme(forme);
+        f.reponse = f.chemin(QStringLiteral("absent/son.wav"));
+        f.cliquer("sauv1Button");
+        QCOMPARE(f.messages.textes, QStringList{QString::fromUtf8("Impossible d'ouvrir le fichier pour écriture")});
+    }
+
+    void etiquetteVolume_data()
+    {
+        QTest::addColumn<int>("db");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("0") << 0 << "  0 dB";
+        QTest::newRow("-5") << -5 << " -5 dB";
+        QTest::newRow("-50") << -50 << "-50 dB";
+        QTest::newRow("50") << 50 << " 50 dB";
+        QTest::newRow("7") << 7 << "  7 dB";
+    }
+
+    void etiquetteVolume()
+    {
+        QFETCH(int, db);
+        QFETCH(QString, texte);
+        Fenetre f;
+        f.choisirForme(5);
+        f.volume(1);
+        f.volume(db);
+        QCOMPARE(enfant<QLabel>(&f.w, "dbLabel")->text(), texte);
+    }
+
+    void imageDeLOnde()
+    {
+        Fenetre f;
+        auto *label = enfant<QLabel>(&f.w, "ondeLabel");
+        const char *images[6] = {"sine", "triangle", "parabola", "square", "ramp", "synthmod"};
+        for (int i : {3, 5, 0, 1, 4, 2}) {
+            f.choisirForme(i);
+            const QImage attendue(QStringLiteral("figures/%1.png").arg(QLatin1String(images[i])));
+            QVERIFY2(!attendue.isNull(), images[i]);
+            QCOMPARE(label->pixmap(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_ARGB32),
+                     attendue.convertToFormat(QImage::Format_ARGB32));
+        }
+    }
+
+    void frequenceDEchantillonnage()
+    {
+        Fenetre f;
+        auto *combo = enfant<QComboBox>(&f.w, "fechCombo");
+        const int attendues[4] = {22050, 32000, 44100, 48000};
+        for (int i = 0; i < 4; ++i) {
+            combo->setCurrentIndex(i);
+            QCOMPARE(f.w.freqEch(), attendues[i]);
+        }
+        combo->setCurrentIndex(-1);
+        QCOMPARE(f.w.freqEch(), 44100);
+    }
+};
+
+QTEST_MAIN(TestSauvegardes)
+#include "tst_sauvegardes.moc"
