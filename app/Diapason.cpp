@@ -5,6 +5,9 @@
 #include "app/MusicalNote.h"
 #include "app/globals.h"
 #include "intervals/ListInterv.h"
+#include "synth/AudioPlay.h"
+#include "synth/Generator.h"
+#include "synth/LecteurFichier.h"
 #include "synth/Modmod.h"
 #include "synth/SyntheseSave.h"
 
@@ -443,6 +446,10 @@ void Diapason::connecterControles()
     connect(m_formeCombo, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &Diapason::changeImageOnde);
     connect(m_volumeSlider, &QSlider::valueChanged, this, &Diapason::volumeChange);
+    connect(m_jouer2Button, &QPushButton::clicked, this, &Diapason::jouer2);
+    connect(m_jouer1Button, &QPushButton::clicked, this, &Diapason::jouer1);
+    connect(m_stopButton, &QPushButton::clicked, this, &Diapason::stopSon);
+    connect(m_ouvrirButton, &QPushButton::clicked, this, &Diapason::jouerFich);
     connect(m_sauv1Button, &QPushButton::clicked, this, &Diapason::saveFreq1);
     connect(m_sauv2Button, &QPushButton::clicked, this, &Diapason::saveFreq2);
     connect(m_aideButton, &QPushButton::clicked, this, &Diapason::help);
@@ -675,6 +682,9 @@ void Diapason::correction(const QString &text)
         if (cornew > -50 && cornew < 50) {
             freq1 *= std::pow(2.0, d / 1200.0);
             m_freq1Edit->setText(g(freq1, 6));
+            // The sounding tone follows; the dial's second connection restarts it (rejouer).
+            if (m_player1 && m_player1->state() == QAudio::ActiveState && m_player1->gen)
+                m_player1->gen->freq = float(freq1);
             newfreq(m_freq1Edit->text());
             m_correctionDial->setValue(static_cast<int>(std::lround(cornew)));
         } else {
@@ -691,6 +701,110 @@ int Diapason::freqEch() const
 {
     const int i = m_fechCombo->currentIndex();
     return i >= 0 && i < 4 ? kFrequencesEch[i] : 44100;
+}
+
+void Diapason::jouer1()
+{
+    const float f = m_freq1Edit->text().toFloat();
+    if (f > 15000 || f < 10) {
+        montrerMessage(tr("Fréquence non admise"));
+        return;
+    }
+    basculerTon(m_player1, m_player2, m_jouer1Button, tr("Jouer Freq &1"), f,
+                tr("Choisir d'abord un modèle de synthèse"), true);
+}
+
+void Diapason::jouer2()
+{
+    const float f = m_freq1Edit->text().toFloat() * m_decimalEdit->text().toFloat();
+    if (f > 15000 || f < 10) {
+        montrerMessage(tr("Fréquence non permise"));
+        return;
+    }
+    basculerTon(m_player2, m_player1, m_jouer2Button, tr("Jouer Freq &2"), f,
+                tr("Définir d'abord un modèle de synthèse"), false);
+}
+
+void Diapason::basculerTon(AudioPlay *&joueur, AudioPlay *autre, QPushButton *bouton,
+                           const QString &texteJouer, float freq, const QString &sansModele,
+                           bool suitLaCorrection)
+{
+    const float duree = m_dureeEdit->text().toFloat();
+    const int forme = m_formeCombo->currentIndex();
+    if (!(duree >= 1)) {
+        montrerMessage(tr("Pour jouer ce son en boucle, choisir une durée supérieure ou égale à 1 seconde"));
+        m_dureeEdit->setText(QStringLiteral("1"));
+        return;
+    }
+    if (forme == 5 && !m_modele) {
+        montrerMessage(sansModele);
+        return;
+    }
+    if (joueur && joueur->state() == QAudio::ActiveState) {
+        joueur->sortie->stop();
+        joueur->deleteLater();
+        joueur = nullptr;
+        bouton->setText(texteJouer);
+        return;
+    }
+    delete joueur;
+    joueur = nullptr;
+
+    auto *nouveau = new AudioPlay(freqEch());
+    nouveau->setParent(this);
+    // Two tones together stay below full scale.
+    const bool ensemble = autre && autre->state() == QAudio::ActiveState;
+    if (ensemble)
+        nouveau->amplitude = 0.49f;
+    if (suitLaCorrection)
+        connect(m_correctionDial, &QDial::valueChanged, nouveau, &AudioPlay::rejouer);
+    const int secondes = int(std::min(duree, 120.0f)); // the field's bound; whole seconds loop
+    const bool sonne = forme == 5 ? nouveau->jouer(freq, secondes, m_modele)
+                                  : nouveau->jouer(freq, secondes, forme);
+    if (!sonne) {
+        // A silent "&Stop" would pass a failure for a sounding tone.
+        delete nouveau;
+        montrerMessage(tr("Impossible de jouer ce son : la sortie audio n'est pas disponible"));
+        return;
+    }
+    if (ensemble) {
+        autre->amplitude = 0.49f;
+        autre->rejouer();
+    }
+    joueur = nouveau;
+    bouton->setText(tr("&Stop"));
+}
+
+void Diapason::jouerFich()
+{
+    fichson = m_demandeOuverture(this, tr("Choisir un fichier"), QStringLiteral("./sounds/"),
+                                 tr("Fichier (*.wav)"));
+    if (fichson.isEmpty())
+        return;
+    m_stopButton->setEnabled(true);
+    if (!playFich(fichson, m_boucleCheck->isChecked())) {
+        montrerMessage(tr("Problème de lecture du fichier audio"));
+        return;
+    }
+    m_stopButton->setText(tr("&Stop"));
+}
+
+void Diapason::stopSon()
+{
+    if (!fichson.isEmpty())
+        togglePlayFich();
+}
+
+void Diapason::togglePlayFich()
+{
+    m_stopButton->setText(stopSonSynth() ? tr("&Continuer") : tr("&Stop"));
+}
+
+void Diapason::initAPlay()
+{
+    // Forgotten players stay children of the window, released with it.
+    m_player1 = nullptr;
+    m_player2 = nullptr;
 }
 
 void Diapason::saveFreq1()

@@ -19,6 +19,7 @@ class QPushButton;
 class QSlider;
 class QSpinBox;
 
+class AudioPlay;
 class ListInterv;
 class Modmod;
 class MusicalNote;
@@ -62,6 +63,11 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
+    void jouer2();
+    void jouer1();
+    void jouerFich();
+    void togglePlayFich();
+    void stopSon();
     void saveFreq1();
     void saveFreq2();
     void cent2frac(const QString &text);
@@ -85,6 +91,7 @@ private slots:
     void griserFrac();
     void degriserFrac();
     void about();
+    void initAPlay();
 
 private:
     void creerControles();
@@ -94,6 +101,10 @@ private:
     void effacerErreur();
     void montrerMessage(const QString &text);
     void ecrireUnites(float cents);
+    /// Starts a tone of freq Hz in joueur, or stops it when it sounds: the press of a play button.
+    void basculerTon(AudioPlay *&joueur, AudioPlay *autre, QPushButton *bouton,
+                     const QString &texteJouer, float freq, const QString &sansModele,
+                     bool suitLaCorrection);
     /// Renders a frequency to a WAV file and reports what the user must know.
     void sauvegarder(float freq, const QString &dossier, bool messagesLongs);
 
@@ -103,6 +114,9 @@ private:
     MusicalNote *m_noteCible = nullptr;
     Modmod *m_modele = nullptr;
     int m_volume = 0; ///< dB, −50 … 50: gain of the modal renderings
+    // The tones of Frequency 1 and 2, children of the window; null when not playing.
+    AudioPlay *m_player1 = nullptr;
+    AudioPlay *m_player2 = nullptr;
     DemandeFichier m_demandeSauvegarde;
     DemandeFichier m_demandeOuverture;
 

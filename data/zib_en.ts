@@ -351,6 +351,46 @@ The file was saved all the same</translation>
         <source>Volume trop faible ! Vous pouvez augmenter le volume de %1 dB</source>
         <translation>Volume too low! You can raise the volume by %1 dB</translation>
     </message>
+    <message>
+        <source>Fréquence non admise</source>
+        <translation>Frequency not accepted</translation>
+    </message>
+    <message>
+        <source>Choisir d&apos;abord un modèle de synthèse</source>
+        <translation>First choose a synthesis model</translation>
+    </message>
+    <message>
+        <source>Fréquence non permise</source>
+        <translation>Frequency not allowed</translation>
+    </message>
+    <message>
+        <source>Définir d&apos;abord un modèle de synthèse</source>
+        <translation>First define a synthesis model</translation>
+    </message>
+    <message>
+        <source>Pour jouer ce son en boucle, choisir une durée supérieure ou égale à 1 seconde</source>
+        <translation>To play this sound in a loop, choose a length of 1 second or more</translation>
+    </message>
+    <message>
+        <source>Impossible de jouer ce son : la sortie audio n&apos;est pas disponible</source>
+        <translation>Cannot play this sound: the audio output is not available</translation>
+    </message>
+    <message>
+        <source>Choisir un fichier</source>
+        <translation>Choose a file</translation>
+    </message>
+    <message>
+        <source>Fichier (*.wav)</source>
+        <translation>File (*.wav)</translation>
+    </message>
+    <message>
+        <source>Problème de lecture du fichier audio</source>
+        <translation>Problem playing the audio file</translation>
+    </message>
+    <message>
+        <source>&amp;Continuer</source>
+        <translation>&amp;Resume</translation>
+    </message>
 </context>
 <context>
     <name>MusicalNote</name>

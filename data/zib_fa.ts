@@ -351,6 +351,46 @@ Le fichier a tout même été  enregistré</translation>
         <source>Volume trop faible ! Vous pouvez augmenter le volume de %1 dB</source>
         <translation>Volume trop faible ! Vous pouvez augmenter le volume de %1 dB</translation>
     </message>
+    <message>
+        <source>Fréquence non admise</source>
+        <translation>Fréquence non admise</translation>
+    </message>
+    <message>
+        <source>Choisir d'abord un modèle de synthèse</source>
+        <translation>Choisir d'abord un modèle de synthèse</translation>
+    </message>
+    <message>
+        <source>Fréquence non permise</source>
+        <translation>Fréquence non permise</translation>
+    </message>
+    <message>
+        <source>Définir d'abord un modèle de synthèse</source>
+        <translation>Définir d'abord un modèle de synthèse</translation>
+    </message>
+    <message>
+        <source>Pour jouer ce son en boucle, choisir une durée supérieure ou égale à 1 seconde</source>
+        <translation>Pour jouer ce son en boucle, choisir une durée supérieure ou égale à 1 seconde</translation>
+    </message>
+    <message>
+        <source>Impossible de jouer ce son : la sortie audio n'est pas disponible</source>
+        <translation>Impossible de jouer ce son : la sortie audio n'est pas disponible</translation>
+    </message>
+    <message>
+        <source>Choisir un fichier</source>
+        <translation>Choisir un fichier</translation>
+    </message>
+    <message>
+        <source>Fichier (*.wav)</source>
+        <translation>Fichier (*.wav)</translation>
+    </message>
+    <message>
+        <source>Problème de lecture du fichier audio</source>
+        <translation>Problème de lecture du fichier audio</translation>
+    </message>
+    <message>
+        <source>&amp;Continuer</source>
+        <translation>&amp;Continuer</translation>
+    </message>
 </context>
 <context>
     <name>MusicalNote</name>

@@ -1,10 +1,12 @@
-// The main window's save actions, waveform picture and volume: what the window itself decides
-// (names, messages, dB figures), with the files read back by soxi.
+// The main window's tone actions that need no sound device: saves (names, messages, dB figures,
+// files read back by soxi), the checks made before a tone plays, the file player's refusals, the
+// waveform picture and the volume label.
 
 #include "app/Diapason.h"
 #include "synth/Modmod.h"
 
 #include <QtTest>
+#include <QAudioOutput>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,16 +69,18 @@ struct Fenetre
 {
     Diapason w;
     QTemporaryDir dossier;
-    QString reponse;        // what the save prompt answers
+    QString reponse;        // what the save and open prompts answer
     QStringList questions;  // caption|directory|filter of each prompt
     Messages messages{&w};
 
     Fenetre()
     {
-        w.setDemandeSauvegarde([this](QWidget *, const QString &titre, const QString &dir, const QString &filtre) {
+        const auto demande = [this](QWidget *, const QString &titre, const QString &dir, const QString &filtre) {
             questions << titre + QLatin1Char('|') + dir + QLatin1Char('|') + filtre;
             return reponse;
-        });
+        };
+        w.setDemandeSauvegarde(demande);
+        w.setDemandeOuverture(demande);
         w.show();
     }
 
@@ -89,11 +93,17 @@ struct Fenetre
 
 } // namespace
 
-class TestSauvegardes : public QObject
+class TestActions : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // These cases never reach a sound device: no server is needed, and none is used.
+        qputenv("PULSE_SERVER", "unix:/nonexistent/zib-no-server");
+    }
+
     void extensionWav_data()
     {
         QTest::addColumn<QString>("tape");
@@ -280,6 +290,108 @@ private slots:
         }
     }
 
+    void refusAvantDeJouer_data()
+    {
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<QString>("freq1");
+        QTest::addColumn<QString>("decimal");
+        QTest::addColumn<QString>("duree");
+        QTest::addColumn<int>("forme");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("dureeApres");
+
+        const QString boucle = QString::fromUtf8("Pour jouer ce son en boucle, choisir une durée supérieure ou égale à 1 seconde");
+        QTest::newRow("0.5 s") << "jouer1Button" << "440" << "1" << "0.5" << 0 << boucle << "1";
+        QTest::newRow("0.99 s, Freq 2") << "jouer2Button" << "440" << "1" << "0.99" << 0 << boucle << "1";
+        QTest::newRow("9 Hz") << "jouer1Button" << "9" << "1" << "1" << 0 << QString::fromUtf8("Fréquence non admise") << "1";
+        QTest::newRow("15001 Hz") << "jouer1Button" << "15001" << "1" << "1" << 0 << QString::fromUtf8("Fréquence non admise") << "1";
+        QTest::newRow("Freq 2 at 20000 Hz") << "jouer2Button" << "10000" << "2" << "1" << 0 << QString::fromUtf8("Fréquence non permise") << "1";
+        QTest::newRow("Freq 2 at 9 Hz") << "jouer2Button" << "18" << "0.5" << "1" << 0 << QString::fromUtf8("Fréquence non permise") << "1";
+        QTest::newRow("no model, Freq 1") << "jouer1Button" << "440" << "1" << "1.9" << 5 << QString::fromUtf8("Choisir d'abord un modèle de synthèse") << "1.9";
+        QTest::newRow("no model, Freq 2") << "jouer2Button" << "440" << "1" << "2" << 5 << QString::fromUtf8("Définir d'abord un modèle de synthèse") << "2";
+    }
+
+    // Refused before any sound: the message, the duration reset only for the loop message, and the
+    // button still offering to play.
+    void refusAvantDeJouer()
+    {
+        QFETCH(QString, bouton);
+        QFETCH(QString, freq1);
+        QFETCH(QString, decimal);
+        QFETCH(QString, duree);
+        QFETCH(int, forme);
+        QFETCH(QString, message);
+        QFETCH(QString, dureeApres);
+        Fenetre f;
+        enfant<QLineEdit>(&f.w, "freq1Edit")->setText(freq1);
+        enfant<QLineEdit>(&f.w, "decimalEdit")->setText(decimal);
+        f.duree(duree);
+        f.choisirForme(forme);
+        auto *b = enfant<QPushButton>(&f.w, qPrintable(bouton));
+        const QString texte = b->text();
+        f.cliquer(qPrintable(bouton));
+        QCOMPARE(f.messages.textes, QStringList{message});
+        QCOMPARE(enfant<QLineEdit>(&f.w, "dureeEdit")->text(), dureeApres);
+        QCOMPARE(b->text(), texte);
+    }
+
+    void sansServeur_data()
+    {
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<int>("forme");
+        QTest::newRow("Freq 1 sine") << "jouer1Button" << 0;
+        QTest::newRow("Freq 2 square") << "jouer2Button" << 3;
+        QTest::newRow("Freq 1 synthesis") << "jouer1Button" << 5;
+    }
+
+    // No sound server here: the user is told, the button still offers to play, no player is left.
+    void sansServeur()
+    {
+        QFETCH(QString, bouton);
+        QFETCH(int, forme);
+        QScopedPointer<Modmod> modele(modeUnique());
+        Fenetre f;
+        f.w.setModele(modele.data());
+        f.choisirForme(forme);
+        auto *b = enfant<QPushButton>(&f.w, qPrintable(bouton));
+        const QString texte = b->text();
+        QElapsedTimer chrono;
+        chrono.start();
+        f.cliquer(qPrintable(bouton));
+        QVERIFY(chrono.elapsed() < 2000);
+        QCOMPARE(f.messages.textes,
+                 QStringList{QString::fromUtf8("Impossible de jouer ce son : la sortie audio n'est pas disponible")});
+        QCOMPARE(b->text(), texte);
+        QVERIFY(f.w.findChildren<QAudioOutput *>().isEmpty());
+    }
+
+    void ouvrirUnFichier_data()
+    {
+        QTest::addColumn<QString>("reponse");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("stopActif");
+        QTest::newRow("cancelled") << QString() << QStringList() << false;
+        QTest::newRow("not a WAV file") << "texte.wav" << QStringList{QString::fromUtf8("Problème de lecture du fichier audio")} << true;
+        QTest::newRow("missing file") << "absent.wav" << QStringList{QString::fromUtf8("Problème de lecture du fichier audio")} << true;
+    }
+
+    void ouvrirUnFichier()
+    {
+        QFETCH(QString, reponse);
+        QFETCH(QStringList, messages);
+        QFETCH(bool, stopActif);
+        Fenetre f;
+        QFile texte(f.chemin(QStringLiteral("texte.wav")));
+        QVERIFY(texte.open(QIODevice::WriteOnly));
+        texte.write("pas un son, juste du texte assez long pour passer pour un en-tete");
+        texte.close();
+        f.reponse = reponse.isEmpty() ? QString() : f.chemin(reponse);
+        f.cliquer("ouvrirButton");
+        QCOMPARE(f.questions, QStringList{QStringLiteral("Choisir un fichier|./sounds/|Fichier (*.wav)")});
+        QCOMPARE(f.messages.textes, messages);
+        QCOMPARE(enfant<QPushButton>(&f.w, "stopButton")->isEnabled(), stopActif);
+    }
+
     void frequenceDEchantillonnage()
     {
         Fenetre f;
@@ -294,5 +406,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSauvegardes)
-#include "tst_sauvegardes.moc"
+QTEST_MAIN(TestActions)
+#include "tst_actions.moc"
