@@ -109,6 +109,8 @@ void Detecteur::fenetre()
 
 void Detecteur::calcSpectre(const qint16 *samples)
 {
+    if (!prepared(0) || !samples)
+        return;
     const int n = m_nbPoints;
     const int half = n / 2;
     double *x = m_signal.data();

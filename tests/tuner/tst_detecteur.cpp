@@ -83,6 +83,7 @@ private slots:
     void sommetParabole_data();
     void sommetParabole();
 
+    void lignesDeJournal();
     void preparation();
 };
 
@@ -266,6 +267,7 @@ void TestDetecteur::sonsPurs_data()
         QTest::addRow("autocorrelation, sine %g Hz, 44100 Hz", f) << 0 << 44100 << 8192 << 0 << f << false;
     for (double f : {164.81, 196.0, 220.0, 440.0, 1000.0})
         QTest::addRow("autocorrelation, sine %g Hz, 22050 Hz", f) << 0 << 22050 << 8192 << 0 << f << false;
+    QTest::newRow("autocorrelation, sine 400 Hz, 4000 Hz: lag 0 skipped") << 0 << 4000 << 8192 << 0 << 400.0 << false;
     for (double f : whole)
         if (f > 70 && f < 900)
             QTest::addRow("autocorrelation, harmonics %g Hz", f) << 0 << 44100 << 8192 << 0 << f << true;
@@ -384,6 +386,25 @@ void TestDetecteur::sommetParabole()
     QCOMPARE(Detecteur::sommetParabole(y1, y2, y3), attendu);
 }
 
+void TestDetecteur::lignesDeJournal()
+{
+    const std::vector<qint16> x = sine(440.0, 10000.0, 44100, 4096);
+    QTest::ignoreMessage(QtDebugMsg, "maxLag  882");
+    Detecteur::autocorrelation(x.data(), 4096, 44100);
+
+    Detecteur d;
+    QVERIFY(d.initAnalyseSpectrale(4096, 1, 1));
+    QTest::ignoreMessage(QtDebugMsg, "apres calc spectre");
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^sceptre imax \\d+$"));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^max Ampl sceptre \\S+$"));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^spectre \\S+$"));
+    d.analyseSceptre(x.data(), 44100);
+
+    QVERIFY(d.initAnalyseSpectrale(4096, 1, 2));
+    QTest::ignoreMessage(QtDebugMsg, "HPS : sous-echantillonnage");
+    d.analyseHPS(x.data(), 44100);
+}
+
 void TestDetecteur::preparation()
 {
     Detecteur d;
@@ -391,6 +412,8 @@ void TestDetecteur::preparation()
     QVERIFY(d.spectre() == nullptr);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("méthode 2"));
     QCOMPARE(d.analyseHPS(sine(440, 1000, 44100, 512).data(), 44100), 0.0f);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("méthode 0"));
+    d.calcSpectre(sine(440, 1000, 44100, 512).data());
 
     for (int wrong : {0, 8, 1000, 16384}) {
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("nombre de points"));
