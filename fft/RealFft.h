@@ -17,10 +17,10 @@ namespace fft {
 ///   f[L/2 + k] = −Im X[k] = sum of x[n]·sin(2π·k·n/L)   for k = 1 … L/2 − 1.
 /// The spectrum of real input is Hermitian, so these L numbers hold all of it.
 ///
-/// Lengths from 64 up run vector kernels (the bit reversal folded into 16- or 32-point leaf
-/// transforms, then the passes merged two by two); shorter ones, and Simd::None, run the radix-2
-/// passes one by one. Both read their twiddle factors from the same cosine table, and the passes
-/// beyond 2^12 from rotators.
+/// For doubles from 64 points up, vector kernels run the passes (the bit reversal folded into 16-
+/// or 32-point leaf transforms, then the passes merged two by two); shorter lengths, Simd::None and
+/// other types run the radix-2 passes one by one. Both take their twiddle factors from the same
+/// cosine table, and those of the passes beyond 2^12 from rotators.
 ///
 /// forward() is const and allocates nothing, but uses the object's work buffer: one object serves
 /// one thread.
