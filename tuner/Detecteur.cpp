@@ -135,14 +135,16 @@ float Detecteur::autocorrelation(const qint16 *samples, int nbPoints, int fech, 
     qDebug() << "maxLag " << maxLag;
     // Lag 0 compares the signal with itself (below 5000 Hz floor(fech/5000) is 0): no period.
     const int firstLag = std::max(minLag, 1);
-    if (maxLag < firstLag)
+    // Lags from N on have no product: their sum 0 never beats the running maximum.
+    const int lastLag = std::min(maxLag, nbPoints - 1);
+    if (lastLag < firstLag)
         return 0.0f;
-    std::vector<qint64> r(std::size_t(maxLag - firstLag + 1));
-    lagProducts(samples, nbPoints, firstLag, maxLag, r.data(), simd);
+    std::vector<qint64> r(std::size_t(lastLag - firstLag + 1));
+    lagProducts(samples, nbPoints, firstLag, lastLag, r.data(), simd);
 
     int best = 0;
     qint64 maximum = 0;
-    for (int lag = firstLag; lag <= maxLag; ++lag) {
+    for (int lag = firstLag; lag <= lastLag; ++lag) {
         if (r[std::size_t(lag - firstLag)] > maximum) {
             maximum = r[std::size_t(lag - firstLag)];
             best = lag;

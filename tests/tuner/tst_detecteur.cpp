@@ -324,6 +324,7 @@ void TestDetecteur::entreesDegenerees_data()
     QTest::newRow("autocorrelation, rate 0") << 0 << "tone" << 0 << 4096;
     QTest::newRow("autocorrelation, rate -44100") << 0 << "tone" << -44100 << 4096;
     QTest::newRow("autocorrelation, rate 40: no lag") << 0 << "tone" << 40 << 4096;
+    QTest::newRow("autocorrelation, rate 2^30: no lag below N") << 0 << "tone" << (1 << 30) << 4096;
     QTest::newRow("cepstre, silence: zero powers") << 1 << "silence" << 44100 << 4096;
     QTest::newRow("cepstre, alternating signal: zero powers") << 1 << "alternating" << 44100 << 4096;
     QTest::newRow("cepstre, rate 1999") << 1 << "tone" << 1999 << 4096;
