@@ -1,0 +1,124 @@
+#ifndef ACCORDEURDLG_H
+#define ACCORDEURDLG_H
+
+#include "app/MusicalNote.h"
+
+#include <QAudio>
+#include <QAudioDeviceInfo>
+#include <QAudioFormat>
+#include <QDialog>
+#include <QList>
+
+class QAudioInput;
+class QComboBox;
+class QDial;
+class QGroupBox;
+class QLabel;
+class QLCDNumber;
+class QPushButton;
+class QSlider;
+
+class Analyseur;
+class VuMetre;
+
+/// The tuner window: captures an audio input into an Analyseur, shows the detected frequency,
+/// its note and its deviation from a target note on a needle, and the input level on a VuMetre.
+///
+/// Capture asks for 16-bit signed little-endian mono at the chosen rate, or the device's nearest
+/// format. A device that lists no sample rate, or no device at all, leaves the window without an
+/// audio input: "Analyse" then only says so in the note label.
+class AccordeurDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    /// A tuner on the platform's input devices; the default input device is selected.
+    explicit AccordeurDlg(QWidget *parent = nullptr);
+    /// A tuner offering these input devices (in this order) instead of the platform's.
+    explicit AccordeurDlg(const QList<QAudioDeviceInfo> &entrees, QWidget *parent = nullptr);
+    ~AccordeurDlg() override;
+
+    /// The current analyser: replaced whenever the device or the sample rate changes.
+    Analyseur *analyseur() const { return m_analyseur; }
+    /// The current audio input; null when the device cannot capture.
+    QAudioInput *audioInput() const { return m_audioInput; }
+    /// The capture format: the requested one, or the device's nearest.
+    const QAudioFormat &format() const { return m_format; }
+    const MusicalNote &noteDetectee() const { return m_noteDetectee; }
+    /// True from a successful "Analyse" until "Stop" or the end of the capture.
+    bool enCapture() const { return m_enCapture; }
+
+    /// Closing the window stops the capture.
+    void done(int r) override;
+
+public slots:
+    /// The note the deviation is measured against (not owned; it must outlive its use here, or
+    /// be replaced first). Null: no target.
+    void setNoteCible(MusicalNote *note);
+    /// Target label: the target's name, a line break and its frequency in Hz (6 digits).
+    void afficheCible();
+    /// Resolution label, one decimal: in cents between adjacent lags at the target frequency
+    /// for the autocorrelation, 1200·log2(1 + f/fech); in Hz per bin (fech/N) for the spectral
+    /// methods.
+    void calculPrecision();
+    /// Range label "fech/N - fech/2 Hz", whole hertz.
+    void calcMinMaxFreq();
+
+private slots:
+    void refreshDisplay();
+    void notified();
+    void toggleSuspend();
+    void stateChanged(QAudio::State state);
+    void deviceChanged(int index);
+    void fechChanged(int index);
+    void createAudioInput();
+    void initializeAudio(int index);
+    void nbPChanged(int index);
+    void setMethode(int index);
+    void setFenType(int index);
+    void setFreq();
+    void ecartCible();
+    void setNoiseFloor(int v);
+
+private:
+    void createWidgets();
+    void layOut();
+    void connectWidgets();
+    /// Builds the format, the analyser and the audio input of the current device at rate Hz.
+    void configureInput(int rate);
+    /// Stops and deletes the audio input, if any.
+    void releaseInput();
+    void stopCapture();
+    void showCaptureStopped();
+    void showInputUnavailable();
+    void setNeedleColour(const QColor &colour);
+
+    VuMetre *m_vuMetre = nullptr;
+    QPushButton *m_boutonAnalyse = nullptr;
+    QComboBox *m_methodeBox = nullptr;
+    QComboBox *m_fenetreBox = nullptr;
+    QComboBox *m_nbPointsBox = nullptr;
+    QComboBox *m_deviceBox = nullptr;
+    QComboBox *m_fechBox = nullptr;
+    QDial *m_aiguille = nullptr;
+    QLabel *m_labelNote = nullptr;
+    QLabel *m_labelEcart = nullptr;
+    QLabel *m_labelCible = nullptr;
+    QLabel *m_labelResolution = nullptr;
+    QLabel *m_labelMinMax = nullptr;
+    QLCDNumber *m_lcd = nullptr;
+    QSlider *m_bruitSlider = nullptr;
+    QGroupBox *m_paramGroup = nullptr;
+    QGroupBox *m_entreeGroup = nullptr;
+    QAudioDeviceInfo m_device;
+    Analyseur *m_analyseur = nullptr;
+    QAudioFormat m_format;
+    QAudioInput *m_audioInput = nullptr;
+    MusicalNote m_noteDetectee;
+    /// The target until the main window gives its own; notes are named against A4 = 440 Hz.
+    MusicalNote m_notePropre;
+    MusicalNote *m_noteCible = nullptr;
+    bool m_enCapture = false;
+};
+
+#endif
