@@ -10,6 +10,7 @@
 #include "synth/LecteurFichier.h"
 #include "synth/Modmod.h"
 #include "synth/SyntheseSave.h"
+#include "tuner/AccordeurDlg.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -126,6 +127,14 @@ Diapason::Diapason(QWidget *parent)
 
 Diapason::~Diapason()
 {
+    // Qt's PulseAudio input runs the event loop while it is deleted: the tuners go while this
+    // window is still whole, not among the children its base class deletes.
+    const QList<AccordeurDlg *> accordeurs = findChildren<AccordeurDlg *>(QString(), Qt::FindDirectChildrenOnly);
+    QList<QPointer<AccordeurDlg>> restants;
+    for (AccordeurDlg *a : accordeurs)
+        restants << a;
+    for (const QPointer<AccordeurDlg> &a : restants)
+        delete a.data();
     delete m_noteCible;
 }
 
@@ -453,6 +462,7 @@ void Diapason::connecterControles()
     connect(m_sauv1Button, &QPushButton::clicked, this, &Diapason::saveFreq1);
     connect(m_sauv2Button, &QPushButton::clicked, this, &Diapason::saveFreq2);
     connect(m_aideButton, &QPushButton::clicked, this, &Diapason::help);
+    connect(m_accordeurButton, &QPushButton::clicked, this, &Diapason::accordDlg);
     connect(m_fractionEdit, &QLineEdit::textEdited, this, &Diapason::fraction);
 }
 
@@ -607,6 +617,12 @@ void Diapason::newfreq(const QString &text)
     m_freq2Edit->setText(g(f2, 4) + QLatin1Char(':') + m_noteCible->nomNote);
     m_freq2Edit->setAlignment(Qt::AlignCenter);
     m_freq1Edit->setCursorPosition(curspos);
+
+    if (m_accordeur) {
+        m_accordeur->setNoteCible(m_noteCible);
+        m_accordeur->afficheCible();
+        m_accordeur->calculPrecision();
+    }
 }
 
 void Diapason::freqNoteOctCor()
@@ -893,6 +909,23 @@ void Diapason::help()
     if (QFileInfo::exists(page) && QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
         return;
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(kPageProjet)));
+}
+
+void Diapason::accordDlg()
+{
+    // A new tuner on every press; the earlier ones stay open until closed.
+    auto *accordeur = new AccordeurDlg(this);
+    accordeur->setObjectName(QStringLiteral("accordeur"));
+    // Each press makes a new one: a closed tuner is not kept.
+    accordeur->setAttribute(Qt::WA_DeleteOnClose);
+    m_accordeur = accordeur;
+    accordeur->setNoteCible(m_noteCible);
+    accordeur->afficheCible();
+    // Its resolution was computed before it had this target.
+    accordeur->calculPrecision();
+    accordeur->setModal(false);
+    accordeur->show();
+    accordeur->setSizeGripEnabled(false);
 }
 
 void Diapason::about()

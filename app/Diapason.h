@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
@@ -19,6 +20,7 @@ class QPushButton;
 class QSlider;
 class QSpinBox;
 
+class AccordeurDlg;
 class AudioPlay;
 class ListInterv;
 class Modmod;
@@ -87,6 +89,7 @@ private slots:
     void clignotLabel7();
     void changeImageOnde(int index);
     void help();
+    void accordDlg();
     void fraction();
     void griserFrac();
     void degriserFrac();
@@ -112,6 +115,8 @@ private:
     QImage m_imageOnde;
     QTimer m_clignotement;
     MusicalNote *m_noteCible = nullptr;
+    /// The latest tuner opened; null once it is closed (a closed tuner is deleted).
+    QPointer<AccordeurDlg> m_accordeur;
     Modmod *m_modele = nullptr;
     int m_volume = 0; ///< dB, −50 … 50: gain of the modal renderings
     // The tones of Frequency 1 and 2, children of the window; null when not playing.

@@ -1,0 +1,278 @@
+// The tuner listening to real sound: a tone played into the sound server (in the test script, its
+// null sink) is captured from the default input (the sink's monitor) by the tuner's own audio input
+// and shown as a frequency, a note and a deviation.
+//
+// A 440 Hz sine at 44100 Hz correlates best at lag 100: the autocorrelation shows 441 Hz, La♮4+4
+// (1200·log2(441/440) = 3.93 cents), "0 oct+3.9" against 440 Hz and the needle at 4.
+
+#include "app/Diapason.h"
+#include "tuner/AccordeurDlg.h"
+#include "tuner/Analyseur.h"
+#include "tuner/VuMetre.h"
+
+#include "tests/support/AudioCheck.h"
+#include "tests/support/TonePlayer.h"
+
+#include <QtTest>
+
+#include <QAudioInput>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDial>
+#include <QGroupBox>
+#include <QLCDNumber>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLoggingCategory>
+#include <QPointer>
+#include <QPushButton>
+
+#include <cmath>
+
+using namespace zibtest;
+
+namespace {
+
+template <class T>
+T *enfant(QObject *parent, const char *nom)
+{
+    T *c = parent->findChild<T *>(QLatin1String(nom));
+    if (!c)
+        qFatal("no child %s", nom);
+    return c;
+}
+
+QString utf8(const char *s)
+{
+    return QString::fromUtf8(s);
+}
+
+/// The frequencies a tuner detects from now on.
+class Detections : public QObject
+{
+public:
+    QList<float> frequences;
+
+    explicit Detections(AccordeurDlg *d)
+    {
+        connect(d->analyseur(), &Analyseur::analysee, this, [this, d] { frequences << d->analyseur()->freq; });
+    }
+
+    /// Runs the event loop until count more detections arrived (8 s at most).
+    bool attendre(int count)
+    {
+        const int but = frequences.size() + count;
+        QElapsedTimer temps;
+        temps.start();
+        while (frequences.size() < but && temps.elapsed() < 8000)
+            QTest::qWait(20);
+        return frequences.size() >= but;
+    }
+
+    QString liste() const
+    {
+        QStringList l;
+        for (float f : frequences)
+            l << QString::number(double(f), 'f', 2);
+        return l.join(QLatin1Char(' '));
+    }
+};
+
+void presser(QPushButton *bouton)
+{
+    QTest::mouseClick(bouton, Qt::LeftButton);
+}
+
+} // namespace
+
+class TestAccordeurSon : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void la440_data();
+    void la440();
+    void parLaFenetrePrincipale();
+    void fermeturesPendantLaCapture();
+};
+
+void TestAccordeurSon::initTestCase()
+{
+    ZIB_REQUIRE_AUDIO(NeedsOutputAndInput);
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+}
+
+void TestAccordeurSon::cleanup()
+{
+    // What a test played may still be on its way through the server.
+    QTest::qWait(300);
+}
+
+void TestAccordeurSon::la440_data()
+{
+    QTest::addColumn<QString>("methode");
+    QTest::addColumn<QString>("points");
+    QTest::addColumn<double>("attendu");
+    QTest::addColumn<double>("tolerance");
+
+    QTest::newRow("autocorrelation, 1024 points") << utf8("Autocorrélation") << "1024" << 441.0 << 1e-3;
+    QTest::newRow("autocorrelation, 4096 points") << utf8("Autocorrélation") << "4096" << 441.0 << 1e-3;
+    // Bins of 10.8 Hz refined by a parabola.
+    QTest::newRow("HPS, 4096 points") << QStringLiteral("HPS") << "4096" << 440.0 << 2.0;
+}
+
+void TestAccordeurSon::la440()
+{
+    QFETCH(QString, methode);
+    QFETCH(QString, points);
+    QFETCH(double, attendu);
+    QFETCH(double, tolerance);
+
+    AccordeurDlg d;
+    MusicalNote cible(440.f, 440.f);
+    d.setNoteCible(&cible);
+    d.afficheCible();
+    d.show();
+    // The default input (the null sink's monitor) and 44100 Hz are chosen to start with.
+    QCOMPARE(enfant<QComboBox>(&d, "deviceBox")->currentText(), QAudioDeviceInfo::defaultInputDevice().deviceName());
+    QCOMPARE(enfant<QComboBox>(&d, "fechBox")->currentText(), QStringLiteral("44100"));
+    QVERIFY(d.audioInput());
+    QCOMPARE(d.format().sampleRate(), 44100);
+    QCOMPARE(d.format().sampleSize(), 16);
+    QCOMPARE(d.format().channelCount(), 1);
+    QCOMPARE(d.format().sampleType(), QAudioFormat::SignedInt);
+    auto *methodes = enfant<QComboBox>(&d, "methodeBox");
+    methodes->setCurrentIndex(methodes->findText(methode));
+    auto *nbPoints = enfant<QComboBox>(&d, "nbPointsBox");
+    nbPoints->setCurrentIndex(nbPoints->findText(points));
+    QCOMPARE(d.analyseur()->nbPoints, points.toInt());
+
+    TonePlayer ton;
+    QVERIFY2(ton.start(440.0, 0.5, 44100), qPrintable(ton.errorString()));
+    Detections detections(&d);
+    auto *bouton = enfant<QPushButton>(&d, "boutonAnalyse");
+    presser(bouton);
+    QCOMPARE(bouton->text(), QStringLiteral("Stop"));
+    QVERIFY(d.enCapture());
+    QVERIFY(d.audioInput()->state() != QAudio::StoppedState);
+    QVERIFY(!enfant<QGroupBox>(&d, "paramGroup")->isEnabled());
+    QVERIFY(!enfant<QGroupBox>(&d, "entreeGroup")->isEnabled());
+
+    QVERIFY2(detections.attendre(4), qPrintable(detections.liste()));
+    // The last ones hear the tone throughout.
+    for (int i = detections.frequences.size() - 3; i < detections.frequences.size(); ++i)
+        QVERIFY2(std::fabs(detections.frequences[i] - attendu) <= tolerance, qPrintable(detections.liste()));
+    QVERIFY2(std::fabs(enfant<QLCDNumber>(&d, "lcd")->value() - attendu) <= tolerance, qPrintable(detections.liste()));
+    QVERIFY(enfant<QLabel>(&d, "labelNote")->text().contains(utf8("La♮4")));
+    // The meter shows the tone's level: half of full scale (the server may overshoot by a few %).
+    const double niveau = enfant<VuMetre>(&d, "vuMetre")->level();
+    QVERIFY2(niveau > 0.45 && niveau < 0.56, qPrintable(QString::number(niveau)));
+    auto *aiguille = enfant<QDial>(&d, "aiguille");
+    QCOMPARE(aiguille->palette().color(QPalette::Button), QColor(Qt::red));
+    if (attendu == 441.0) {
+        QCOMPARE(enfant<QLabel>(&d, "labelNote")->text(), utf8("<font size=5>La♮4+4</font>"));
+        QCOMPARE(enfant<QLabel>(&d, "labelEcart")->text(), QStringLiteral("0 oct+3.9"));
+        QCOMPARE(aiguille->value(), 4);
+    } else {
+        QVERIFY(enfant<QLabel>(&d, "labelEcart")->text().startsWith(QStringLiteral("0 oct")));
+        QVERIFY(std::abs(aiguille->value()) <= 8);
+    }
+
+    presser(bouton);
+    QCOMPARE(bouton->text(), QStringLiteral("Analyse"));
+    QVERIFY(!d.enCapture());
+    QCOMPARE(d.audioInput()->state(), QAudio::StoppedState);
+    QVERIFY(enfant<QGroupBox>(&d, "paramGroup")->isEnabled());
+    QVERIFY(enfant<QGroupBox>(&d, "entreeGroup")->isEnabled());
+    const int apresStop = detections.frequences.size();
+    QTest::qWait(400);
+    QCOMPARE(detections.frequences.size(), apresStop);
+}
+
+// The whole program: "Accordeur", "Jouer Freq 1" (440 Hz through the program's own player),
+// "Analyse"; then a new interval moves Frequency 2 to 660 Hz (Mi♮5+2) and the deviation of the
+// next detections follows: 1200·log2(441/660) = −698.02 cents, "-1 oct+502.0".
+void TestAccordeurSon::parLaFenetrePrincipale()
+{
+    Diapason w;
+    w.show();
+    QTest::mouseClick(enfant<QPushButton>(&w, "accordeurButton"), Qt::LeftButton);
+    auto *d = w.findChild<AccordeurDlg *>();
+    QVERIFY(d);
+    QCOMPARE(enfant<QLabel>(d, "labelCible")->text(), utf8("La♮4\n440"));
+    // The length the autocorrelation needs (below 1024 the shortest lags outweigh the period).
+    auto *nbPoints = enfant<QComboBox>(d, "nbPointsBox");
+    nbPoints->setCurrentIndex(nbPoints->findText(QStringLiteral("2048")));
+
+    auto *jouer = enfant<QPushButton>(&w, "jouer1Button");
+    QTest::mouseClick(jouer, Qt::LeftButton);
+    QCOMPARE(jouer->text(), QStringLiteral("&Stop"));
+    Detections detections(d);
+    auto *analyse = enfant<QPushButton>(d, "boutonAnalyse");
+    presser(analyse);
+    QVERIFY(d->enCapture());
+    QVERIFY2(detections.attendre(4), qPrintable(detections.liste()));
+    QCOMPARE(detections.frequences.last(), 441.0f);
+    QCOMPARE(enfant<QLabel>(d, "labelNote")->text(), utf8("<font size=5>La♮4+4</font>"));
+    QCOMPARE(enfant<QLabel>(d, "labelEcart")->text(), QStringLiteral("0 oct+3.9"));
+
+    auto *decimal = enfant<QLineEdit>(&w, "decimalEdit");
+    QGuiApplication::clipboard()->setText(QStringLiteral("1.5"));
+    decimal->setFocus();
+    decimal->selectAll();
+    QTest::keyClick(decimal, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(enfant<QLabel>(d, "labelCible")->text(), utf8("Mi♮5+2\n660"));
+    QVERIFY2(detections.attendre(2), qPrintable(detections.liste()));
+    QCOMPARE(detections.frequences.last(), 441.0f);
+    QCOMPARE(enfant<QLabel>(d, "labelEcart")->text(), QStringLiteral("-1 oct+502.0"));
+
+    presser(analyse);
+    QVERIFY(!d->enCapture());
+    QTest::mouseClick(jouer, Qt::LeftButton);
+    QCOMPARE(jouer->text(), QStringLiteral("Jouer Freq &1"));
+}
+
+// Closing a capturing tuner stops it and deletes it; deleting the main window while another tuner
+// captures takes the tuner and its input down cleanly.
+void TestAccordeurSon::fermeturesPendantLaCapture()
+{
+    auto *w = new Diapason;
+    w->show();
+    auto *accordeur = enfant<QPushButton>(w, "accordeurButton");
+    QTest::mouseClick(accordeur, Qt::LeftButton);
+    QPointer<AccordeurDlg> premier = w->findChild<AccordeurDlg *>();
+    QVERIFY(premier);
+    QTest::mouseClick(accordeur, Qt::LeftButton);
+    QPointer<AccordeurDlg> second;
+    for (AccordeurDlg *d : w->findChildren<AccordeurDlg *>()) {
+        if (d != premier)
+            second = d;
+    }
+    QVERIFY(second);
+
+    TonePlayer ton;
+    QVERIFY2(ton.start(440.0, 0.5, 44100), qPrintable(ton.errorString()));
+    presser(enfant<QPushButton>(premier, "boutonAnalyse"));
+    presser(enfant<QPushButton>(second, "boutonAnalyse"));
+    QVERIFY(premier->enCapture());
+    QVERIFY(second->enCapture());
+    Detections detections(second);
+    QVERIFY2(detections.attendre(2), qPrintable(detections.liste()));
+
+    QAudioInput *entree = second->audioInput();
+    QSignalSpy arrets(entree, &QAudioInput::stateChanged);
+    second->close();
+    QCOMPARE(arrets.count(), 1);
+    QCOMPARE(arrets.first().first().value<QAudio::State>(), QAudio::StoppedState);
+    QTRY_VERIFY(second.isNull());
+
+    QVERIFY(premier->enCapture());
+    QTest::qWait(200);
+    delete w;
+    QVERIFY(premier.isNull());
+}
+
+QTEST_MAIN(TestAccordeurSon)
+#include "tst_accordeurson.moc"
