@@ -2,6 +2,161 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>AccordeurDlg</name>
+    <message>
+        <source>ZIB 0.10 - Accordeur</source>
+        <translation>ZIB 0.10 - Tuner</translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Analyser le signal à l&apos;entrée du microphone.
+La détection ne se déclenche que si le niveau du signal dépasse le niveau du bruit plancher</source>
+        <translation>Analyse the signal at the microphone input.
+Detection only starts when the signal level exceeds the noise floor</translation>
+    </message>
+    <message>
+        <source>Autocorrélation</source>
+        <translation>Autocorrelation</translation>
+    </message>
+    <message>
+        <source>Cepstre</source>
+        <translation>Cepstrum</translation>
+    </message>
+    <message>
+        <source>HPS</source>
+        <translation>HPS</translation>
+    </message>
+    <message>
+        <source>Algorithmes de detection : Autocorrélation (méthode temporelle), Cepstre et HPS (méthodes spectrales)</source>
+        <translation>Detection algorithms: autocorrelation (time-domain method), cepstrum and HPS (spectral methods)</translation>
+    </message>
+    <message>
+        <source>Rectangulaire</source>
+        <translation>Rectangular</translation>
+    </message>
+    <message>
+        <source>Hann</source>
+        <translation>Hann</translation>
+    </message>
+    <message>
+        <source>Hamming</source>
+        <translation>Hamming</translation>
+    </message>
+    <message>
+        <source>Blackman</source>
+        <translation>Blackman</translation>
+    </message>
+    <message>
+        <source>Fenêtres temporelles utilisées dans les méthodes spectrales (Cpestre et HPS) pour minimiser les distorsions du spectre</source>
+        <translation>Time windows used by the spectral methods (cepstrum and HPS) to reduce spectral distortion</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;échantillons utilisés dans l&apos;analyse ou taille de la fenêtre temporelle.
+Dans les méthodes spectrales (cepstre et HPS), le choix des valeurs élévées augmente la résolution,
+mais alourdit les calculs (valeurs recommandées 4048 ou plus).
+Pour l&apos;autocorrélation, ce nombre détermine la fréquence la plus basse détectable, alors que la résolution
+ne dépend que de la fréquence d&apos;échantillonnage (valeur recommandée 2024).
+Voir la résolution et les fréquences Min-Max</source>
+        <translation>Number of samples used in the analysis, or size of the time window.
+For the spectral methods (cepstrum and HPS), high values improve the resolution
+but make the computation heavier (4096 or more recommended).
+For the autocorrelation, this number sets the lowest detectable frequency, while the resolution
+depends only on the sampling frequency (2048 recommended).
+See the resolution and the Min-Max frequencies</translation>
+    </message>
+    <message>
+        <source>Choisir un système audio parmi ceux disponibles</source>
+        <translation>Choose one of the available audio systems</translation>
+    </message>
+    <message>
+        <source>Fréquence d&apos;échantillonage du signal :
+- Pour l&apos;autocorrélation, prendre des valeurs élevées (valeurs recommandées 44100 ou plus).
+- Pour les méthodes spectrales, le choix des valeurs élevées diminue la résolution,
+sauf si on choisit aussi un grand nombre de points.</source>
+        <translation>Sampling frequency of the signal:
+- For the autocorrelation, take high values (44100 or more recommended).
+- For the spectral methods, high values lower the resolution,
+unless a large number of points is chosen as well.</translation>
+    </message>
+    <message>
+        <source>Si la note détectée est proche de la notre cible,
+l&apos;aiguille devient rouge et indique la différence en cents entre les deux valeurs</source>
+        <translation>When the detected note is close to the target note,
+the needle turns red and shows the difference between them in cents</translation>
+    </message>
+    <message>
+        <source>Note cible définie dans la fenêtre de dialogue prinipale : fréquence 2</source>
+        <translation>Target note set in the main window: frequency 2</translation>
+    </message>
+    <message>
+        <source>Déterminer le niveau minimum du signal pour le distinguer du bruit.
+L&apos;analyse ne se déclenche que si le niveau du signal à l&apos;entrée du microphone dépasse le niveau du bruit.
+Choisir un niveau élevé, en fonction du niveau du signal capté en entrée.</source>
+        <translation>Set the minimum signal level that tells the signal from the noise.
+The analysis only starts when the level at the microphone input exceeds the noise level.
+Choose a high level, according to the level of the captured signal.</translation>
+    </message>
+    <message>
+        <source>Paramètres d&apos;Analyse</source>
+        <translation>Analysis Parameters</translation>
+    </message>
+    <message>
+        <source>Méthode de détection</source>
+        <translation>Detection method</translation>
+    </message>
+    <message>
+        <source>Fenêtre</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Nombre de points</source>
+        <translation>Number of points</translation>
+    </message>
+    <message>
+        <source>Résolution (cents)</source>
+        <translation>Resolution (cents)</translation>
+    </message>
+    <message>
+        <source>Fréquences Min-Max</source>
+        <translation>Min-Max frequencies</translation>
+    </message>
+    <message>
+        <source>Entrée Audio</source>
+        <translation>Audio Input</translation>
+    </message>
+    <message>
+        <source>Système (driver)</source>
+        <translation>System (driver)</translation>
+    </message>
+    <message>
+        <source>Freq Ech (Hz)</source>
+        <translation>Sample rate (Hz)</translation>
+    </message>
+    <message>
+        <source>Bruit Plancher</source>
+        <translation>Noise Floor</translation>
+    </message>
+    <message>
+        <source>Note Détectée</source>
+        <translation>Detected Note</translation>
+    </message>
+    <message>
+        <source>Accordage</source>
+        <translation>Tuning</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>&lt;font color=red&gt;Pas d&apos;entrée audio&lt;/font&gt;</source>
+        <translation>&lt;font color=red&gt;No audio input&lt;/font&gt;</translation>
+    </message>
+</context>
+<context>
     <name>Diapason</name>
     <message>
         <source>ZIB - Diapason Numérique v0.10</source>

@@ -2,6 +2,161 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="fr">
 <context>
+    <name>AccordeurDlg</name>
+    <message>
+        <source>ZIB 0.10 - Accordeur</source>
+        <translation>ZIB 0.10 - Accordeur</translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Analyser le signal à l'entrée du microphone.
+La détection ne se déclenche que si le niveau du signal dépasse le niveau du bruit plancher</source>
+        <translation>Analyser le signal à l'entrée du microphone.
+La détection ne se déclenche que si le niveau du signal dépasse le niveau du bruit plancher</translation>
+    </message>
+    <message>
+        <source>Autocorrélation</source>
+        <translation>Autocorrélation</translation>
+    </message>
+    <message>
+        <source>Cepstre</source>
+        <translation>Cepstre</translation>
+    </message>
+    <message>
+        <source>HPS</source>
+        <translation>HPS</translation>
+    </message>
+    <message>
+        <source>Algorithmes de detection : Autocorrélation (méthode temporelle), Cepstre et HPS (méthodes spectrales)</source>
+        <translation>Algorithmes de detection : Autocorrélation (méthode temporelle), Cepstre et HPS (méthodes spectrales)</translation>
+    </message>
+    <message>
+        <source>Rectangulaire</source>
+        <translation>Rectangulaire</translation>
+    </message>
+    <message>
+        <source>Hann</source>
+        <translation>Hann</translation>
+    </message>
+    <message>
+        <source>Hamming</source>
+        <translation>Hamming</translation>
+    </message>
+    <message>
+        <source>Blackman</source>
+        <translation>Blackman</translation>
+    </message>
+    <message>
+        <source>Fenêtres temporelles utilisées dans les méthodes spectrales (Cpestre et HPS) pour minimiser les distorsions du spectre</source>
+        <translation>Fenêtres temporelles utilisées dans les méthodes spectrales (Cpestre et HPS) pour minimiser les distorsions du spectre</translation>
+    </message>
+    <message>
+        <source>Nombre d'échantillons utilisés dans l'analyse ou taille de la fenêtre temporelle.
+Dans les méthodes spectrales (cepstre et HPS), le choix des valeurs élévées augmente la résolution,
+mais alourdit les calculs (valeurs recommandées 4048 ou plus).
+Pour l'autocorrélation, ce nombre détermine la fréquence la plus basse détectable, alors que la résolution
+ne dépend que de la fréquence d'échantillonnage (valeur recommandée 2024).
+Voir la résolution et les fréquences Min-Max</source>
+        <translation>Nombre d'échantillons utilisés dans l'analyse ou taille de la fenêtre temporelle.
+Dans les méthodes spectrales (cepstre et HPS), le choix des valeurs élévées augmente la résolution,
+mais alourdit les calculs (valeurs recommandées 4048 ou plus).
+Pour l'autocorrélation, ce nombre détermine la fréquence la plus basse détectable, alors que la résolution
+ne dépend que de la fréquence d'échantillonnage (valeur recommandée 2024).
+Voir la résolution et les fréquences Min-Max</translation>
+    </message>
+    <message>
+        <source>Choisir un système audio parmi ceux disponibles</source>
+        <translation>Choisir un système audio parmi ceux disponibles</translation>
+    </message>
+    <message>
+        <source>Fréquence d'échantillonage du signal :
+- Pour l'autocorrélation, prendre des valeurs élevées (valeurs recommandées 44100 ou plus).
+- Pour les méthodes spectrales, le choix des valeurs élevées diminue la résolution,
+sauf si on choisit aussi un grand nombre de points.</source>
+        <translation>Fréquence d'échantillonage du signal :
+- Pour l'autocorrélation, prendre des valeurs élevées (valeurs recommandées 44100 ou plus).
+- Pour les méthodes spectrales, le choix des valeurs élevées diminue la résolution,
+sauf si on choisit aussi un grand nombre de points.</translation>
+    </message>
+    <message>
+        <source>Si la note détectée est proche de la notre cible,
+l'aiguille devient rouge et indique la différence en cents entre les deux valeurs</source>
+        <translation>Si la note détectée est proche de la notre cible,
+l'aiguille devient rouge et indique la différence en cents entre les deux valeurs</translation>
+    </message>
+    <message>
+        <source>Note cible définie dans la fenêtre de dialogue prinipale : fréquence 2</source>
+        <translation>Note cible définie dans la fenêtre de dialogue prinipale : fréquence 2</translation>
+    </message>
+    <message>
+        <source>Déterminer le niveau minimum du signal pour le distinguer du bruit.
+L'analyse ne se déclenche que si le niveau du signal à l'entrée du microphone dépasse le niveau du bruit.
+Choisir un niveau élevé, en fonction du niveau du signal capté en entrée.</source>
+        <translation>Déterminer le niveau minimum du signal pour le distinguer du bruit.
+L'analyse ne se déclenche que si le niveau du signal à l'entrée du microphone dépasse le niveau du bruit.
+Choisir un niveau élevé, en fonction du niveau du signal capté en entrée.</translation>
+    </message>
+    <message>
+        <source>Paramètres d'Analyse</source>
+        <translation>Paramètres d'Analyse</translation>
+    </message>
+    <message>
+        <source>Méthode de détection</source>
+        <translation>Méthode de détection</translation>
+    </message>
+    <message>
+        <source>Fenêtre</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Nombre de points</source>
+        <translation>Nombre de points</translation>
+    </message>
+    <message>
+        <source>Résolution (cents)</source>
+        <translation>Résolution (cents)</translation>
+    </message>
+    <message>
+        <source>Fréquences Min-Max</source>
+        <translation>Fréquences Min-Max</translation>
+    </message>
+    <message>
+        <source>Entrée Audio</source>
+        <translation>Entrée Audio</translation>
+    </message>
+    <message>
+        <source>Système (driver)</source>
+        <translation>Système (driver)</translation>
+    </message>
+    <message>
+        <source>Freq Ech (Hz)</source>
+        <translation>Freq Ech (Hz)</translation>
+    </message>
+    <message>
+        <source>Bruit Plancher</source>
+        <translation>Bruit Plancher</translation>
+    </message>
+    <message>
+        <source>Note Détectée</source>
+        <translation>Note Détectée</translation>
+    </message>
+    <message>
+        <source>Accordage</source>
+        <translation>Accordage</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>&lt;font color=red&gt;Pas d'entrée audio&lt;/font&gt;</source>
+        <translation>&lt;font color=red&gt;Pas d'entrée audio&lt;/font&gt;</translation>
+    </message>
+</context>
+<context>
     <name>Diapason</name>
     <message>
         <source>ZIB - Diapason Numérique v0.10</source>
