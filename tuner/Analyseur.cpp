@@ -137,7 +137,8 @@ void Analyseur::takeSamples(const unsigned char *bytes, qint64 len, int length)
 bool Analyseur::sampleBytesAt(const unsigned char *bytes, qint64 len, unsigned char *sample)
 {
     const qint64 debut = m_readOffset;
-    for (int b = 0; b < m_sampleBytes; ++b) {
+    const int octets = std::min(m_sampleBytes, int(sizeof m_partial));
+    for (int b = 0; b < octets; ++b) {
         const qint64 pos = debut + b;
         if (pos < 0) {
             sample[b] = m_partial[b];
