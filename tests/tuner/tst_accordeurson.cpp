@@ -114,19 +114,24 @@ void TestAccordeurSon::la440_data()
 {
     QTest::addColumn<QString>("methode");
     QTest::addColumn<QString>("points");
+    QTest::addColumn<int>("fech");
     QTest::addColumn<double>("attendu");
     QTest::addColumn<double>("tolerance");
 
-    QTest::newRow("autocorrelation, 1024 points") << utf8("Autocorrélation") << "1024" << 441.0 << 1e-3;
-    QTest::newRow("autocorrelation, 4096 points") << utf8("Autocorrélation") << "4096" << 441.0 << 1e-3;
+    QTest::newRow("autocorrelation, 1024 points") << utf8("Autocorrélation") << "1024" << 44100 << 441.0 << 1e-3;
+    QTest::newRow("autocorrelation, 4096 points") << utf8("Autocorrélation") << "4096" << 44100 << 441.0 << 1e-3;
+    // 48000/440 = 109.09: lag 109, 440.37 Hz.
+    QTest::newRow("autocorrelation at 48000 Hz") << utf8("Autocorrélation") << "2048" << 48000 << 48000.0 / 109
+                                                 << 1e-3;
     // Bins of 10.8 Hz refined by a parabola.
-    QTest::newRow("HPS, 4096 points") << QStringLiteral("HPS") << "4096" << 440.0 << 2.0;
+    QTest::newRow("HPS, 4096 points") << QStringLiteral("HPS") << "4096" << 44100 << 440.0 << 2.0;
 }
 
 void TestAccordeurSon::la440()
 {
     QFETCH(QString, methode);
     QFETCH(QString, points);
+    QFETCH(int, fech);
     QFETCH(double, attendu);
     QFETCH(double, tolerance);
 
@@ -148,6 +153,21 @@ void TestAccordeurSon::la440()
     auto *nbPoints = enfant<QComboBox>(&d, "nbPointsBox");
     nbPoints->setCurrentIndex(nbPoints->findText(points));
     QCOMPARE(d.analyseur()->nbPoints, points.toInt());
+    if (fech != 44100) {
+        // Another rate: a new format, a new analyser and a new input.
+        auto *taux = enfant<QComboBox>(&d, "fechBox");
+        const int i = taux->findText(QString::number(fech));
+        QVERIFY(i >= 0);
+        taux->setCurrentIndex(i);
+        emit taux->activated(i);
+        QCOMPARE(d.format().sampleRate(), fech);
+        QCOMPARE(d.analyseur()->fech, fech);
+        QCOMPARE(d.analyseur()->nbPoints, points.toInt());
+        QVERIFY(d.audioInput());
+        QCOMPARE(d.audioInput()->format().sampleRate(), fech);
+        QCOMPARE(enfant<QLabel>(&d, "labelMinMax")->text(),
+                 QStringLiteral("%1 - %2 Hz").arg(qRound(double(fech) / points.toInt())).arg(fech / 2));
+    }
 
     TonePlayer ton;
     QVERIFY2(ton.start(440.0, 0.5, 44100), qPrintable(ton.errorString()));
@@ -171,7 +191,7 @@ void TestAccordeurSon::la440()
     QVERIFY2(niveau > 0.45 && niveau < 0.56, qPrintable(QString::number(niveau)));
     auto *aiguille = enfant<QDial>(&d, "aiguille");
     QCOMPARE(aiguille->palette().color(QPalette::Button), QColor(Qt::red));
-    if (attendu == 441.0) {
+    if (std::fabs(attendu - 441.0) < 1e-6) {
         QCOMPARE(enfant<QLabel>(&d, "labelNote")->text(), utf8("<font size=5>La♮4+4</font>"));
         QCOMPARE(enfant<QLabel>(&d, "labelEcart")->text(), QStringLiteral("0 oct+3.9"));
         QCOMPARE(aiguille->value(), 4);

@@ -155,6 +155,7 @@ private slots:
     void nbPointsHorsBornes();
     void methodeInconnue();
     void stopPuisStart();
+    void lignesDeJournal();
 
     void hauteurDUnFlux_data();
     void hauteurDUnFlux();
@@ -561,6 +562,56 @@ void TestAnalyseur::stopPuisStart()
     b.ecrire(frames({7, 8}, stereo));
     QCOMPARE(b.a.nbSamples(), 2);
     QCOMPARE(int(b.a.samples()[0]), 7);
+}
+
+namespace {
+
+QStringList journal;
+
+void garderMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtDebugMsg)
+        journal << message;
+}
+
+// readData is the device's, never called by a write-only user: a test reaches it from a subclass.
+struct AnalyseurLu : Analyseur
+{
+    using Analyseur::Analyseur;
+    using Analyseur::readData;
+};
+
+} // namespace
+
+// The diagnostics of a capture: start, every full buffer (its level: the sine of amplitude 1000
+// peaks at 999, 999/32767 = 0.030488), the method of every analysis, stop.
+void TestAnalyseur::lignesDeJournal()
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=true"));
+    journal.clear();
+    const QtMessageHandler avant = qInstallMessageHandler(garderMessage);
+    {
+        const Format s16{16, true, true, 1};
+        AnalyseurLu a(audioFormat(s16));
+        a.nbPoints = 1024;
+        a.methode = 2;
+        a.minLevel = 0.0f;
+        a.start();
+        a.write(frames(sine(440, 1000, 44100, 1024), s16));
+        char octet = 0;
+        QCOMPARE(a.readData(&octet, 1), qint64(0));
+        a.stop();
+    }
+    qInstallMessageHandler(avant);
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    const QString tout = journal.join(QLatin1Char('|'));
+    int depuis = 0;
+    for (const char *ligne : {"start, nbfreq  512", "audio level 0.030488", "minLevel 0", "methode 2", "dans read",
+                              "analyseur stop", "analyseur stop, apres delete samples"}) {
+        const int i = tout.indexOf(QLatin1String(ligne), depuis);
+        QVERIFY2(i >= 0, qPrintable(QStringLiteral("\"%1\" missing after position %2 of: %3").arg(QLatin1String(ligne)).arg(depuis).arg(tout)));
+        depuis = i + 1;
+    }
 }
 
 // A tone streamed in chunks of about 50 ms (what the input delivers) is detected at every full
