@@ -4,6 +4,7 @@
 
 #include "app/Diapason.h"
 #include "synth/Modmod.h"
+#include "FenetreTest.h"
 #include "tests/support/WavReaders.h"
 
 #include <QtTest>
@@ -16,36 +17,6 @@
 #include <QSlider>
 
 namespace {
-
-template <class T>
-T *enfant(QObject *parent, const char *nom)
-{
-    T *c = parent->findChild<T *>(QLatin1String(nom));
-    if (!c)
-        qFatal("no child %s", nom);
-    return c;
-}
-
-/// Every modal message box the window shows, closed as soon as it opens.
-class Messages : public QObject
-{
-public:
-    QStringList textes;
-
-    explicit Messages(QWidget *fenetre)
-    {
-        auto *timer = new QTimer(this);
-        timer->setInterval(5);
-        connect(timer, &QTimer::timeout, this, [this, fenetre] {
-            auto *box = fenetre->findChild<QMessageBox *>(QStringLiteral("message"));
-            if (box && box->isVisible()) {
-                textes << box->text();
-                box->done(QMessageBox::Ok);
-            }
-        });
-        timer->start();
-    }
-};
 
 /// A bank of one undamped mode of ratio 1: it rings with amplitude 1, so a rendering at v dB
 /// peaks at about 25000·10^(v/20).
