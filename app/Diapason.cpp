@@ -278,6 +278,9 @@ void Diapason::creerControles()
     m_dbLabel = new QLabel(QStringLiteral("  0 dB"), m_volumeGroup);
     m_dbLabel->setObjectName(QStringLiteral("dbLabel"));
     m_dbLabel->setFixedWidth(35);
+    QFont petite = m_dbLabel->font();
+    petite.setPointSizeF(petite.pointSizeF() * 0.8); // "-50 dB" in 35 pixels
+    m_dbLabel->setFont(petite);
 
     m_parametresButton = new QPushButton(tr("Paramètres"), this);
     m_parametresButton->setObjectName(QStringLiteral("parametresButton"));
@@ -344,6 +347,9 @@ void Diapason::disposerControles()
     auto *notesBox = new QGroupBox(tr("Notes musicales"), referenceGroup);
     notesBox->setFixedSize(300, 70);
     auto *notesLayout = new QHBoxLayout(notesBox);
+    // Seven names in 300 pixels: no room for the style's default spacing.
+    notesLayout->setSpacing(0);
+    notesLayout->setContentsMargins(4, 0, 4, 0);
     for (QAbstractButton *b : m_notesGroup->buttons())
         notesLayout->addWidget(b);
     referenceLayout->addWidget(notesBox);

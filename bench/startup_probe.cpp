@@ -1,12 +1,12 @@
 // The program's start-up, as main() does it, ending as soon as the main window is shown:
 // prints "shown" then quits. Timed from outside by bench_startup.
 
+#include "app/Catalogues.h"
 #include "app/Diapason.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -33,12 +33,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     ShownProbe probe;
     app.installEventFilter(&probe);
-    QTranslator anglais;
-    QTranslator francais;
-    anglais.load(QStringLiteral("zib_en"));
-    francais.load(QStringLiteral("zib_fa"));
-    app.installTranslator(&anglais);
-    app.installTranslator(&francais);
+    Catalogues catalogues;
     Diapason fenetre;
     fenetre.show();
     return app.exec();

@@ -139,14 +139,22 @@ float Detecteur::autocorrelation(const qint16 *samples, int nbPoints, int fech, 
     const int lastLag = std::min(maxLag, nbPoints - 1);
     if (lastLag < firstLag)
         return 0.0f;
-    std::vector<qint64> r(std::size_t(lastLag - firstLag + 1));
-    lagProducts(samples, nbPoints, firstLag, lastLag, r.data(), simd);
+    // One lag more on each side, to tell the peaks from the slopes.
+    const int below = firstLag - 1;
+    const int above = std::min(lastLag + 1, nbPoints - 1);
+    std::vector<qint64> r(std::size_t(above - below + 1));
+    lagProducts(samples, nbPoints, below, above, r.data(), simd);
+    const auto sum = [&](int lag) { return lag <= above ? r[std::size_t(lag - below)] : qint64(0); };
 
+    // Only a peak of the sums can be a period. The raw sums shrink with the lag (N − L terms), so
+    // the slope that falls from lag 0 would otherwise beat the period of any pure tone below about
+    // 200 Hz and report floor(fech/5000) as its period.
     int best = 0;
     qint64 maximum = 0;
     for (int lag = firstLag; lag <= lastLag; ++lag) {
-        if (r[std::size_t(lag - firstLag)] > maximum) {
-            maximum = r[std::size_t(lag - firstLag)];
+        const qint64 v = sum(lag);
+        if (v > maximum && v > sum(lag - 1) && v >= sum(lag + 1)) {
+            maximum = v;
             best = lag;
         }
     }

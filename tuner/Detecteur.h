@@ -51,8 +51,9 @@ public:
     void calcSpectre(const qint16 *samples);
 
     /// Period by the raw autocorrelation of nbPoints samples (no window, no mean removed): the
-    /// lag L in floor(fech/5000) … floor(fech/50) with the largest sum of x[i]·x[i+L] (the smallest
-    /// lag on ties), computed exactly in 64-bit integers. Returns fech/L Hz, quantised to fech/L.
+    /// lag L in floor(fech/5000) … floor(fech/50) with the largest sum of x[i]·x[i+L] among the
+    /// peaks of the sums (a sum above the one before and not below the one after; the smallest lag
+    /// on ties), computed exactly in 64-bit integers. Returns fech/L Hz, quantised to fech/L.
     /// Lag 0 is no period: the search starts at lag 1 at least (sample rates below 5000 Hz).
     /// 0 Hz when no lag has a positive sum or fech <= 0.
     static float autocorrelation(const qint16 *samples, int nbPoints, int fech,

@@ -5,6 +5,7 @@
 #include "app/MusicalNote.h"
 #include "app/globals.h"
 #include "intervals/ListInterv.h"
+#include "FenetreTest.h"
 
 #include <QtTest>
 #include <QClipboard>
@@ -23,15 +24,6 @@
 #include <QSpinBox>
 
 namespace {
-
-template <class T>
-T *enfant(QObject *parent, const char *nom)
-{
-    T *c = parent->findChild<T *>(QLatin1String(nom));
-    if (!c)
-        qFatal("no child %s", nom);
-    return c;
-}
 
 /// The controls of one main window, by the names the window gives them.
 struct Fenetre
@@ -87,28 +79,6 @@ struct Fenetre
     bool fractionGrise() const { return fraction->palette().color(QPalette::Base) == QColor(205, 205, 193); }
 
     void presserNote(int id) { QTest::mouseClick(notes->button(id), Qt::LeftButton); }
-};
-
-/// Closes the next modal message box of the window and keeps its text.
-class LecteurMessage : public QObject
-{
-public:
-    QString texte;
-
-    explicit LecteurMessage(QWidget *fenetre)
-    {
-        auto *timer = new QTimer(this);
-        timer->setInterval(10);
-        connect(timer, &QTimer::timeout, this, [this, fenetre, timer] {
-            auto *box = fenetre->findChild<QMessageBox *>(QStringLiteral("message"));
-            if (box && box->isVisible()) {
-                texte = box->text();
-                box->done(QMessageBox::Ok);
-                timer->stop();
-            }
-        });
-        timer->start();
-    }
 };
 
 class EnregistreurUrl : public QObject
@@ -522,9 +492,9 @@ void TestDiapason::correctionRefusee()
     f.dial->setValue(12);
     const QString freq1Avant = f.freq1->text();
     const float correctionAvant = cornew;
-    LecteurMessage lecteur(&f.w);
+    Messages messages(&f.w);
     QVERIFY(QMetaObject::invokeMethod(&f.w, "correction", Q_ARG(QString, QStringLiteral("60"))));
-    QCOMPARE(lecteur.texte, QStringLiteral("La correction en cent ne doit pas depasser 49 cents"));
+    QCOMPARE(messages.textes, QStringList{QStringLiteral("La correction en cent ne doit pas depasser 49 cents")});
     QCOMPARE(f.freq1->text(), freq1Avant);
     QCOMPARE(f.cents->text(), QString::number(correctionAvant, 'g', 6));
     QCOMPARE(f.dial->value(), 12);

@@ -6,6 +6,7 @@
 #include "synth/AudioPlay.h"
 #include "synth/LecteurFichier.h"
 #include "synth/SyntheseSave.h"
+#include "FenetreTest.h"
 
 #include "tests/support/AudioCheck.h"
 #include "tests/support/AudioRecorder.h"
@@ -27,30 +28,15 @@ namespace {
 
 constexpr int kCapture = 48000;
 
-template <class T>
-T *enfant(QObject *parent, const char *nom)
-{
-    T *c = parent->findChild<T *>(QLatin1String(nom));
-    if (!c)
-        qFatal("no child %s", nom);
-    return c;
-}
-
 /// What the server plays during the next durationMs.
 ToneMeasurement ecouter(int durationMs = 600)
 {
-    AudioRecorder enregistreur;
-    const QVector<qint16> s = enregistreur.record(kCapture, durationMs);
-    if (s.isEmpty())
-        qWarning() << "capture failed:" << enregistreur.errorString();
-    return measureTone(s, kCapture);
+    return listenTone(kCapture, durationMs);
 }
 
 bool silence(int durationMs = 400)
 {
-    AudioRecorder enregistreur;
-    const QVector<qint16> s = enregistreur.record(kCapture, durationMs);
-    return !s.isEmpty() && peakLevel(s, 0, s.size()) < 50;
+    return isSilence(listenTone(kCapture, durationMs));
 }
 
 double cents(double f, double reference)
@@ -60,7 +46,7 @@ double cents(double f, double reference)
 
 QString decrire(const ToneMeasurement &m)
 {
-    return QStringLiteral("valid %1, %2 Hz, peak %3").arg(m.valid).arg(m.frequency, 0, 'f', 3).arg(m.peak);
+    return describeTone(m, kCapture);
 }
 
 struct Fenetre

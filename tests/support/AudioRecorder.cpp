@@ -105,4 +105,15 @@ QVector<qint16> AudioRecorder::record(int sampleRate, int durationMs)
     return m_buffer.samples().mid(0, count);
 }
 
+ToneMeasurement listenTone(int sampleRate, int durationMs, QVector<qint16> *samples)
+{
+    AudioRecorder recorder;
+    const QVector<qint16> s = recorder.record(sampleRate, durationMs);
+    if (s.isEmpty())
+        qWarning() << "capture failed:" << recorder.errorString();
+    if (samples)
+        *samples = s;
+    return measureTone(s, sampleRate);
+}
+
 } // namespace zibtest

@@ -2,6 +2,7 @@
 #define ZIBTEST_AUDIORECORDER_H
 
 #include "tests/support/CaptureBuffer.h"
+#include "tests/support/ToneMeasurement.h"
 
 #include <QAudioInput>
 #include <QString>
@@ -47,6 +48,11 @@ private:
     int m_sampleRate = 0;
     QString m_error;
 };
+
+/// Captures durationMs of what the server plays (while the event loop runs) and measures it;
+/// the samples go to *samples when given. A failed capture is reported as a warning and measures
+/// as no tone.
+ToneMeasurement listenTone(int sampleRate, int durationMs, QVector<qint16> *samples = nullptr);
 
 } // namespace zibtest
 

@@ -240,4 +240,18 @@ ToneMeasurement measureTone(const QVector<qint16> &samples, int sampleRate)
     return m;
 }
 
+QString describeTone(const ToneMeasurement &m, int sampleRate)
+{
+    return QStringLiteral("%1 Hz, amplitude %2, peak %3, %4 ms of tone")
+        .arg(m.frequency, 0, 'f', 3)
+        .arg(m.amplitude, 0, 'f', 0)
+        .arg(m.peak)
+        .arg(1000.0 * (m.end - m.begin) / sampleRate, 0, 'f', 0);
+}
+
+bool isSilence(const ToneMeasurement &m)
+{
+    return !m.valid && m.peak < 50;
+}
+
 } // namespace zibtest

@@ -17,6 +17,7 @@
 // measured (too few samples a period for the crossings). A waveform with more than one
 // positive-going crossing per period at ±0.5 × RMS may be measured at a harmonic.
 
+#include <QString>
 #include <QVector>
 
 namespace zibtest {
@@ -34,6 +35,12 @@ struct ToneMeasurement
 
 /// Measures the tone in samples captured at sampleRate (Hz).
 ToneMeasurement measureTone(const QVector<qint16> &samples, int sampleRate);
+
+/// One line for a failing check: frequency, amplitude, peak and length of the measured part.
+QString describeTone(const ToneMeasurement &m, int sampleRate);
+
+/// No tone and no more than a faint noise (peak below 50).
+bool isSilence(const ToneMeasurement &m);
 
 /// RMS level of samples [begin, end), in sample units; 0 for an empty range.
 double rmsLevel(const QVector<qint16> &samples, int begin, int end);

@@ -25,23 +25,13 @@ constexpr int kCaptureRate = 48000;
 
 QString describe(const ToneMeasurement &m)
 {
-    return QStringLiteral("%1 Hz, amplitude %2, peak %3, %4 ms of tone")
-        .arg(m.frequency, 0, 'f', 3)
-        .arg(m.amplitude, 0, 'f', 0)
-        .arg(m.peak)
-        .arg(1000.0 * (m.end - m.begin) / kCaptureRate, 0, 'f', 0);
+    return describeTone(m, kCaptureRate);
 }
 
 // Captures durationMs of what the server plays (the output keeps pulling meanwhile).
 ToneMeasurement capture(int durationMs, QVector<qint16> *samples = nullptr)
 {
-    AudioRecorder recorder;
-    const QVector<qint16> s = recorder.record(kCaptureRate, durationMs);
-    if (s.isEmpty())
-        qWarning() << "capture failed:" << recorder.errorString();
-    if (samples)
-        *samples = s;
-    return measureTone(s, kCaptureRate);
+    return listenTone(kCaptureRate, durationMs, samples);
 }
 
 // Amplitude of the component at f Hz over samples [begin, end), by correlation with a complex

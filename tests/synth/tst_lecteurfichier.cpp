@@ -24,25 +24,12 @@ constexpr int kCaptureRate = 48000;
 
 QString describe(const ToneMeasurement &m)
 {
-    return QStringLiteral("%1 Hz, amplitude %2, peak %3, %4 ms of tone")
-        .arg(m.frequency, 0, 'f', 3)
-        .arg(m.amplitude, 0, 'f', 0)
-        .arg(m.peak)
-        .arg(1000.0 * (m.end - m.begin) / kCaptureRate, 0, 'f', 0);
+    return describeTone(m, kCaptureRate);
 }
 
 ToneMeasurement capture(int durationMs)
 {
-    AudioRecorder recorder;
-    const QVector<qint16> s = recorder.record(kCaptureRate, durationMs);
-    if (s.isEmpty())
-        qWarning() << "capture failed:" << recorder.errorString();
-    return measureTone(s, kCaptureRate);
-}
-
-bool isSilent(const ToneMeasurement &m)
-{
-    return !m.valid && m.peak < 50;
+    return listenTone(kCaptureRate, durationMs);
 }
 
 } // namespace
@@ -108,7 +95,7 @@ void TestLecteurFichier::joueArreteEtContinue()
     QVERIFY(stopSonSynth()); // stopped: the button then reads "&Continuer"
     QTest::qWait(300);
     const ToneMeasurement arrete = capture(400);
-    QVERIFY2(isSilent(arrete), qPrintable(describe(arrete)));
+    QVERIFY2(isSilence(arrete), qPrintable(describe(arrete)));
 
     QVERIFY(!stopSonSynth()); // played again from its start: "&Stop"
     const ToneMeasurement repris = capture(600);
@@ -121,7 +108,7 @@ void TestLecteurFichier::sonFiniRecommence()
     QVERIFY(playFich(wav(QStringLiteral("do.wav"), 523.25f, 0.4f), false));
     QVERIFY(QTest::qWaitFor([] { return audio->isFinished(); }, 3000));
     QTest::qWait(300);
-    QVERIFY(isSilent(capture(300)));
+    QVERIFY(isSilence(capture(300)));
 
     QVERIFY(!stopSonSynth()); // a finished sound starts again
     const ToneMeasurement repris = capture(700);

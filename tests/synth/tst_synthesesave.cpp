@@ -1,13 +1,12 @@
 #include "synth/Modmod.h"
 #include "synth/SyntheseSave.h"
+#include "tests/support/WavReaders.h"
 
 #include <QtTest>
 
 #include <QBuffer>
 #include <QDataStream>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
@@ -48,35 +47,6 @@ Samples samplesOf(const QByteArray &b)
     for (int k = 0; k < n; ++k)
         s[k] = short(u16(b, 80 + l + 2 * k));
     return s;
-}
-
-// Runs an external reader; an empty program name means it is not installed.
-QString run(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return QStringLiteral("<failed: %1>").arg(QString::fromLocal8Bit(p.readAllStandardError()));
-    return QString::fromLocal8Bit(p.readAllStandardOutput());
-}
-
-// Reads a WAV file back with independent readers: soxi (Debian's sox) for the format and the
-// length, exiftool (Debian's libimage-exiftool-perl) for the INFO list, since sox does not read
-// the ICMT tag. A missing reader fails the test.
-void checkWithReaders(const QString &path, int rate, qint64 samples, const QString &comment)
-{
-    const QString soxi = QStandardPaths::findExecutable(QStringLiteral("soxi"));
-    QVERIFY2(!soxi.isEmpty(), "soxi is missing: install Debian's sox package");
-    QCOMPARE(run(soxi, {QStringLiteral("-c"), path}).trimmed(), QStringLiteral("1"));
-    QCOMPARE(run(soxi, {QStringLiteral("-b"), path}).trimmed(), QStringLiteral("16"));
-    QCOMPARE(run(soxi, {QStringLiteral("-r"), path}).trimmed(), QString::number(rate));
-    QCOMPARE(run(soxi, {QStringLiteral("-s"), path}).trimmed(), QString::number(samples));
-
-    const QString exiftool = QStandardPaths::findExecutable(QStringLiteral("exiftool"));
-    QVERIFY2(!exiftool.isEmpty(), "exiftool is missing: install Debian's libimage-exiftool-perl package");
-    QCOMPARE(run(exiftool, {QStringLiteral("-b"), QStringLiteral("-Artist"), path}), QStringLiteral("ZIB 0.10"));
-    const QString lu = run(exiftool, {QStringLiteral("-b"), QStringLiteral("-Comment"), path});
-    QCOMPARE(lu.trimmed(), comment.trimmed());
 }
 
 // A bank owning copies of the given arrays.
@@ -222,7 +192,7 @@ void TestSyntheseSave::entete()
     QString c2 = commentaire;
     QVERIFY(writeWavFile(fichier, n, freqEch, donnees.data(), &c2));
     QCOMPARE(readAll(fichier), b);
-    checkWithReaders(fichier, int(freqEch), n, commentaire);
+    zibtest::checkWavWithReaders(fichier, int(freqEch), n, commentaire);
 }
 
 void TestSyntheseSave::sinus440UneSeconde()
@@ -239,7 +209,7 @@ void TestSyntheseSave::sinus440UneSeconde()
     const auto mm = std::minmax_element(s.begin(), s.end());
     QVERIFY2(std::abs(*mm.second - 32521) <= 3, qPrintable(QString::number(*mm.second)));
     QVERIFY2(std::abs(*mm.first + 32521) <= 3, qPrintable(QString::number(*mm.first)));
-    checkWithReaders(fichier, 44100, 44100, QStringLiteral("Fondamental Frequency : 440 Wave Shape 0"));
+    zibtest::checkWavWithReaders(fichier, 44100, 44100, QStringLiteral("Fondamental Frequency : 440 Wave Shape 0"));
 }
 
 void TestSyntheseSave::formesDuFichier_data()
@@ -285,7 +255,7 @@ void TestSyntheseSave::formesDuFichier()
         QCOMPARE(changements, 3);
         QVERIFY2(std::abs(hauts - 44100) <= 200, qPrintable(QString::number(hauts)));
     }
-    checkWithReaders(fichier, 44100, 88200,
+    zibtest::checkWavWithReaders(fichier, 44100, 88200,
                      QStringLiteral("Fondamental Frequency : 1 Wave Shape %1").arg(forme));
 }
 
@@ -313,7 +283,7 @@ void TestSyntheseSave::nombreDEchantillons()
     QVERIFY(syntheseSave(261.6256f, duree, 2, freqEch, &fichier));
     const QByteArray b = readAll(fichier);
     QCOMPARE(b.size(), 80 + 44 + 2 * n);
-    checkWithReaders(fichier, int(freqEch), n, QStringLiteral("Fondamental Frequency : 261.626 Wave Shape 2"));
+    zibtest::checkWavWithReaders(fichier, int(freqEch), n, QStringLiteral("Fondamental Frequency : 261.626 Wave Shape 2"));
 }
 
 void TestSyntheseSave::gainModal_data()
@@ -362,7 +332,7 @@ void TestSyntheseSave::gainModal()
     QCOMPARE(int(s.size()), 22050);
     for (int k = 0; k < 151; ++k)
         QVERIFY2(std::abs(s[k] - gain * sortie[k]) <= 1.5, qPrintable(QString::number(k)));
-    checkWithReaders(fichier, 44100, 22050, QStringLiteral("Frequence Fondamentale : 440"));
+    zibtest::checkWavWithReaders(fichier, 44100, 22050, QStringLiteral("Frequence Fondamentale : 440"));
 }
 
 void TestSyntheseSave::picDeExactement32676EstEcrit()
@@ -391,7 +361,7 @@ void TestSyntheseSave::picDeExactement32676EstEcrit()
     auto m = bank({1.f, 100.f}, {0.f, 0.f}, {1.f, v});
     QVERIFY(syntheseSave(440.f, 0.5f, m.get(), 44100.f, &fichier, 3, &ecrit) == 32676.0f);
     QVERIFY(ecrit);
-    checkWithReaders(fichier, 44100, 22050, QStringLiteral("Frequence Fondamentale : 440"));
+    zibtest::checkWavWithReaders(fichier, 44100, 22050, QStringLiteral("Frequence Fondamentale : 440"));
 
     // A little louder and the file is refused.
     auto plusFort = bank({1.f, 100.f}, {0.f, 0.f}, {1.f, v * 0.999f});
@@ -469,7 +439,7 @@ void TestSyntheseSave::fenetrePlusLongueQueLeSon()
     const Samples s = samplesOf(readAll(fichier));
     QCOMPARE(int(s.size()), 44);
     QVERIFY(std::abs(s[43] - peaks[43]) <= 1.5);
-    checkWithReaders(fichier, 44100, 44, QStringLiteral("Frequence Fondamentale : 440"));
+    zibtest::checkWavWithReaders(fichier, 44100, 44, QStringLiteral("Frequence Fondamentale : 440"));
 }
 
 void TestSyntheseSave::apresLaFenetreLaSaturationEstBornee()
@@ -499,7 +469,7 @@ void TestSyntheseSave::sansModeSonoreRienNeDiviseParZero()
     QVERIFY(ecrit);
     for (short v : samplesOf(readAll(fichier)))
         QCOMPARE(v, short(0));
-    checkWithReaders(fichier, 44100, 4410, QStringLiteral("Frequence Fondamentale : 440"));
+    zibtest::checkWavWithReaders(fichier, 44100, 4410, QStringLiteral("Frequence Fondamentale : 440"));
 
     // All weights 0: the normalisation has nothing to scale.
     auto sansPoids = bank({1.f, 2.f}, {0.f, 0.f}, {0.f, 0.f});

@@ -240,11 +240,10 @@ void TestDetecteur::sommeHarmoniqueSousNSur8()
 //  - cepstrum: the quefrency found lies within one of fech/(2f);
 //  - harmonic sum: within one bin width fech/N.
 // The valid ranges, for N = 8192:
-//  - autocorrelation: the raw sums shrink with the lag (N − L terms), so a pure sine's sum at the
-//    smallest lag floor(fech/5000) beats the one at its period below about 200 Hz at 44100 Hz
-//    (165 Hz at 22050 Hz). A tone rich in harmonics decorrelates faster: with all harmonics at
-//    1/h, from about 70 Hz up to 900 Hz (higher, the lag's rounding misaligns the upper harmonics
-//    and three periods can win);
+//  - autocorrelation: pure sines over the whole range (only the peaks of the sums compete, so the
+//    slope falling from lag 0 cannot win), within three lags below 100 Hz; a tone rich in harmonics, with all harmonics at 1/h,
+//    from about 70 Hz up to 900 Hz (higher, the lag's rounding misaligns the upper harmonics and
+//    three periods can win);
 //  - cepstrum: it finds the spacing of harmonics, so a pure sine has no cepstral peak; harmonic
 //    tones over the whole range;
 //  - harmonic sum: below about 200 Hz a pure sine's leakage makes the sums at its sub-harmonic
@@ -263,9 +262,9 @@ void TestDetecteur::sonsPurs_data()
     const double whole[] = {50.0, 55.0, 61.74, 73.42, 82.41, 98.0, 110.0, 130.81, 146.83, 164.81,
                             196.0, 220.0, 246.94, 329.63, 440.0, 523.25, 659.26, 783.99, 880.0,
                             987.77, 1000.0};
-    for (double f : high)
+    for (double f : whole)
         QTest::addRow("autocorrelation, sine %g Hz, 44100 Hz", f) << 0 << 44100 << 8192 << 0 << f << false;
-    for (double f : {164.81, 196.0, 220.0, 440.0, 1000.0})
+    for (double f : {50.0, 82.41, 110.0, 164.81, 196.0, 220.0, 440.0, 1000.0})
         QTest::addRow("autocorrelation, sine %g Hz, 22050 Hz", f) << 0 << 22050 << 8192 << 0 << f << false;
     QTest::newRow("autocorrelation, sine 400 Hz, 4000 Hz: lag 0 skipped") << 0 << 4000 << 8192 << 0 << 400.0 << false;
     for (double f : whole)
@@ -307,7 +306,10 @@ void TestDetecteur::sonsPurs()
         found = d.analyseHPS(x.data(), fech);
         error = std::fabs(found - f) / (double(fech) / n);
     }
-    QVERIFY2(found > 0 && error <= 1.0,
+    // Below 100 Hz at 44100 Hz, N = 8192 holds barely a dozen periods: the sums' N − L tilt and
+    // the phase of the window move a pure sine's peak by up to three lags (about 6 cents at 50 Hz).
+    const double pas = (methode == 0 && !harmoniques && fech == 44100 && f < 100) ? 3.0 : 1.0;
+    QVERIFY2(found > 0 && error <= pas,
              qPrintable(QStringLiteral("found %1 Hz, %2 steps off").arg(found).arg(error)));
 }
 

@@ -1,0 +1,41 @@
+#ifndef FENETRETEST_H
+#define FENETRETEST_H
+
+// What the main window's tests share: its controls by name, and its modal messages read and
+// closed as they open.
+
+#include <QMessageBox>
+#include <QStringList>
+#include <QTimer>
+
+template <class T>
+T *enfant(QObject *parent, const char *nom)
+{
+    T *c = parent->findChild<T *>(QLatin1String(nom));
+    if (!c)
+        qFatal("no child %s", nom);
+    return c;
+}
+
+/// Every modal message the window shows in its message box, closed as soon as it opens.
+class Messages : public QObject
+{
+public:
+    QStringList textes;
+
+    explicit Messages(QWidget *fenetre)
+    {
+        auto *timer = new QTimer(this);
+        timer->setInterval(5);
+        connect(timer, &QTimer::timeout, this, [this, fenetre] {
+            auto *box = fenetre->findChild<QMessageBox *>(QStringLiteral("message"));
+            if (box && box->isVisible()) {
+                textes << box->text();
+                box->done(QMessageBox::Ok);
+            }
+        });
+        timer->start();
+    }
+};
+
+#endif
