@@ -118,6 +118,9 @@ void TestAccordeurSon::la440_data()
     QTest::addColumn<double>("attendu");
     QTest::addColumn<double>("tolerance");
 
+    // At 512 points the sums fall off so fast with the lag that the peak may move one lag down
+    // (99: 445.45 Hz).
+    QTest::newRow("autocorrelation, 512 points") << utf8("Autocorrélation") << "512" << 44100 << 441.0 << 4.5;
     QTest::newRow("autocorrelation, 1024 points") << utf8("Autocorrélation") << "1024" << 44100 << 441.0 << 1e-3;
     QTest::newRow("autocorrelation, 4096 points") << utf8("Autocorrélation") << "4096" << 44100 << 441.0 << 1e-3;
     // 48000/440 = 109.09: lag 109, 440.37 Hz.
@@ -191,13 +194,16 @@ void TestAccordeurSon::la440()
     QVERIFY2(niveau > 0.45 && niveau < 0.56, qPrintable(QString::number(niveau)));
     auto *aiguille = enfant<QDial>(&d, "aiguille");
     QCOMPARE(aiguille->palette().color(QPalette::Button), QColor(Qt::red));
-    if (std::fabs(attendu - 441.0) < 1e-6) {
+    if (std::fabs(attendu - 441.0) < 1e-6 && tolerance < 0.01) {
         QCOMPARE(enfant<QLabel>(&d, "labelNote")->text(), utf8("<font size=5>La♮4+4</font>"));
         QCOMPARE(enfant<QLabel>(&d, "labelEcart")->text(), QStringLiteral("0 oct+3.9"));
         QCOMPARE(aiguille->value(), 4);
     } else {
         QVERIFY(enfant<QLabel>(&d, "labelEcart")->text().startsWith(QStringLiteral("0 oct")));
-        QVERIFY(std::abs(aiguille->value()) <= 8);
+        // Within the cents the tolerance allows on either side of 440 Hz.
+        const double centsMax = 1200 * std::max(std::fabs(std::log2((attendu + tolerance) / 440)),
+                                                std::fabs(std::log2((attendu - tolerance) / 440)));
+        QVERIFY2(std::abs(aiguille->value()) <= centsMax + 1, qPrintable(QString::number(aiguille->value())));
     }
 
     presser(bouton);
@@ -222,7 +228,7 @@ void TestAccordeurSon::parLaFenetrePrincipale()
     auto *d = w.findChild<AccordeurDlg *>();
     QVERIFY(d);
     QCOMPARE(enfant<QLabel>(d, "labelCible")->text(), utf8("La♮4\n440"));
-    // The length the autocorrelation needs (below 1024 the shortest lags outweigh the period).
+    // A length at which the autocorrelation finds lag 100 every time (see la440 for 512 points).
     auto *nbPoints = enfant<QComboBox>(d, "nbPointsBox");
     nbPoints->setCurrentIndex(nbPoints->findText(QStringLiteral("2048")));
 
