@@ -12,6 +12,11 @@ bool isInteger(const QAudioFormat &format)
     return format.sampleType() == QAudioFormat::SignedInt || format.sampleType() == QAudioFormat::UnSignedInt;
 }
 
+qint16 signed16(int bits)
+{
+    return qint16(bits >= 32768 ? bits - 65536 : bits);
+}
+
 qint16 fullScale(const QAudioFormat &format)
 {
     if (!isInteger(format))
@@ -30,6 +35,16 @@ Analyseur::Analyseur(const QAudioFormat &format, QObject *parent)
 {
     // Formats that decode as silence need no byte of the sample, only the frame to step over.
     m_sampleBytes = m_maxAmplitude > 0 ? format.sampleSize() / 8 : 0;
+    if (m_maxAmplitude > 0) {
+        const bool signe = format.sampleType() == QAudioFormat::SignedInt;
+        const bool petit = format.byteOrder() == QAudioFormat::LittleEndian;
+        if (format.sampleSize() == 8)
+            m_decoding = signe ? Decoding::Signed8 : Decoding::Unsigned8;
+        else if (signe)
+            m_decoding = petit ? Decoding::Signed16Little : Decoding::Signed16Big;
+        else
+            m_decoding = petit ? Decoding::Unsigned16Little : Decoding::Unsigned16Big;
+    }
     if (format.sampleSize() > 0 && format.channelCount() > 0)
         m_frameBytes = format.channelCount() * (format.sampleSize() / 8);
 }
@@ -68,16 +83,23 @@ void Analyseur::stop()
 
 qint16 Analyseur::getValueInt16(const unsigned char *ptr) const
 {
-    if (m_maxAmplitude == 0)
-        return 0;
-    const bool signe = m_format.sampleType() == QAudioFormat::SignedInt;
-    if (m_format.sampleSize() == 8)
-        return qint16(signe ? int(static_cast<signed char>(ptr[0])) : int(ptr[0]) - 128);
-    const int brut = m_format.byteOrder() == QAudioFormat::LittleEndian ? ptr[0] | (ptr[1] << 8)
-                                                                        : (ptr[0] << 8) | ptr[1];
-    if (signe)
-        return qint16(brut >= 32768 ? brut - 65536 : brut);
-    return qint16(brut - 32768);
+    switch (m_decoding) {
+    case Decoding::Signed8:
+        return qint16(static_cast<signed char>(ptr[0]));
+    case Decoding::Unsigned8:
+        return qint16(int(ptr[0]) - 128);
+    case Decoding::Signed16Little:
+        return signed16(ptr[0] | (ptr[1] << 8));
+    case Decoding::Signed16Big:
+        return signed16((ptr[0] << 8) | ptr[1]);
+    case Decoding::Unsigned16Little:
+        return qint16((ptr[0] | (ptr[1] << 8)) - 32768);
+    case Decoding::Unsigned16Big:
+        return qint16(((ptr[0] << 8) | ptr[1]) - 32768);
+    case Decoding::Silence:
+        break;
+    }
+    return 0;
 }
 
 qint64 Analyseur::readData(char *data, qint64 maxlen)
@@ -122,16 +144,22 @@ void Analyseur::takeSamples(const unsigned char *bytes, qint64 len, int length)
 {
     // The level is the peak of what this chunk brought, not of the whole buffer.
     int peak = 0;
+    const int debut = m_nbSamples;
     unsigned char sample[2] = {0, 0};
     while (m_readOffset < len && m_nbSamples < length) {
-        if (!sampleBytesAt(bytes, len, sample))
-            return;
-        const qint16 v = getValueInt16(sample);
+        const unsigned char *octets = sample;
+        if (m_readOffset >= 0 && m_readOffset + m_sampleBytes <= len)
+            octets = bytes + m_readOffset;
+        else if (!sampleBytesAt(bytes, len, sample))
+            break;
+        const qint16 v = getValueInt16(octets);
         m_samples[std::size_t(m_nbSamples++)] = v;
-        peak = std::min(std::max(peak, std::abs(int(v))), int(m_maxAmplitude));
-        level = m_maxAmplitude > 0 ? double(peak) / m_maxAmplitude : 0.0;
+        peak = std::max(peak, std::abs(int(v)));
         m_readOffset += m_frameBytes;
     }
+    // Kept as it was by a chunk that brought no whole sample.
+    if (m_nbSamples > debut)
+        level = m_maxAmplitude > 0 ? double(std::min(peak, int(m_maxAmplitude))) / m_maxAmplitude : 0.0;
 }
 
 bool Analyseur::sampleBytesAt(const unsigned char *bytes, qint64 len, unsigned char *sample)

@@ -96,8 +96,11 @@ private:
     /// the rest of the chunk up to the next frame.
     void finishBuffer(qint64 len);
 
+    enum class Decoding { Silence, Signed8, Unsigned8, Signed16Little, Signed16Big, Unsigned16Little, Unsigned16Big };
+
     QAudioFormat m_format;
     qint16 m_maxAmplitude = 0;
+    Decoding m_decoding = Decoding::Silence;
     int m_sampleBytes = 0; ///< bytes to read of a sample; 0 for formats that decode as silence
     int m_frameBytes = 0;  ///< bytes of one frame (all channels)
     std::unique_ptr<qint16[]> m_samples;
