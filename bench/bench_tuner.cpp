@@ -172,7 +172,7 @@ static void BM_TunerCapture60s(benchmark::State &state)
         int analyses = 0;
         QObject::connect(d.analyseur(), &Analyseur::analysee, [&analyses] { ++analyses; });
         d.findChild<QPushButton *>(QStringLiteral("boutonAnalyse"))->click();
-        if (!d.enCapture()) {
+        if (!d.capturing()) {
             state.SkipWithError("the tuner did not start capturing");
             break;
         }

@@ -53,8 +53,8 @@ AccordeurDlg::AccordeurDlg(QWidget *parent)
 }
 
 AccordeurDlg::AccordeurDlg(const QList<QAudioDeviceInfo> &entrees, QWidget *parent)
-    : QDialog(parent), m_noteDetectee(0.0f, 440.0f), m_notePropre(0.0f, 440.0f),
-      m_noteCible(&m_notePropre)
+    : QDialog(parent), m_noteDetectee(0.0f, 440.0f), m_ownTarget(0.0f, 440.0f),
+      m_noteCible(&m_ownTarget)
 {
     setWindowTitle(tr("ZIB 0.10 - Accordeur"));
     createWidgets();
@@ -333,7 +333,7 @@ void AccordeurDlg::toggleSuspend()
             showInputUnavailable();
             return;
         }
-        m_enCapture = true;
+        m_capturing = true;
         m_boutonAnalyse->setText(tr("Stop"));
         m_paramGroup->setEnabled(false);
         m_entreeGroup->setEnabled(false);
@@ -362,7 +362,7 @@ void AccordeurDlg::stopCapture()
 
 void AccordeurDlg::showCaptureStopped()
 {
-    m_enCapture = false;
+    m_capturing = false;
     m_boutonAnalyse->setText(tr("Analyse"));
     m_paramGroup->setEnabled(true);
     m_entreeGroup->setEnabled(true);
@@ -377,7 +377,7 @@ void AccordeurDlg::stateChanged(QAudio::State state)
 {
     qDebug() << "state = " << state;
     // The server went away or the device failed mid-capture: give the controls back.
-    if (m_enCapture && state == QAudio::StoppedState && m_audioInput &&
+    if (m_capturing && state == QAudio::StoppedState && m_audioInput &&
         m_audioInput->error() != QAudio::NoError) {
         m_analyseur->stop();
         showCaptureStopped();
@@ -387,7 +387,7 @@ void AccordeurDlg::stateChanged(QAudio::State state)
 
 void AccordeurDlg::done(int r)
 {
-    if (m_enCapture)
+    if (m_capturing)
         stopCapture();
     QDialog::done(r);
 }

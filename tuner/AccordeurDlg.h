@@ -46,7 +46,7 @@ public:
     const QAudioFormat &format() const { return m_format; }
     const MusicalNote &noteDetectee() const { return m_noteDetectee; }
     /// True from a successful "Analyse" until "Stop" or the end of the capture.
-    bool enCapture() const { return m_enCapture; }
+    bool capturing() const { return m_capturing; }
 
     /// Closing the window stops the capture.
     void done(int r) override;
@@ -116,9 +116,9 @@ private:
     QAudioInput *m_audioInput = nullptr;
     MusicalNote m_noteDetectee;
     /// The target until the main window gives its own; notes are named against A4 = 440 Hz.
-    MusicalNote m_notePropre;
+    MusicalNote m_ownTarget;
     MusicalNote *m_noteCible = nullptr;
-    bool m_enCapture = false;
+    bool m_capturing = false;
 };
 
 #endif

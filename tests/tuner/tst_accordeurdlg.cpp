@@ -479,7 +479,7 @@ void TestAccordeurDlg::sansEntree()
     QCOMPARE(a.resolution->text(), QStringLiteral("---"));
     QTest::mouseClick(a.bouton, Qt::LeftButton);
     QCOMPARE(a.bouton->text(), QStringLiteral("Analyse"));
-    QVERIFY(!a.d.enCapture());
+    QVERIFY(!a.d.capturing());
     QVERIFY(a.note->text().contains(utf8("Pas d'entrée audio")));
     QVERIFY(enfant<QGroupBox>(&a.d, "paramGroup")->isEnabled());
     QVERIFY(enfant<QGroupBox>(&a.d, "entreeGroup")->isEnabled());
@@ -505,7 +505,7 @@ void TestAccordeurDlg::entreeNulle()
     choisir(device, QString());
     QVERIFY(d.analyseur());
     QTest::mouseClick(enfant<QPushButton>(&d, "boutonAnalyse"), Qt::LeftButton);
-    QVERIFY(!d.enCapture());
+    QVERIFY(!d.capturing());
     QCOMPARE(enfant<QLabel>(&d, "labelMinMax")->text(), QStringLiteral("---"));
 }
 

@@ -74,7 +74,7 @@ void TestAccordeurSansServeur::chaqueEntree()
         temps.start();
         QTest::mouseClick(bouton, Qt::LeftButton);
         QVERIFY2(temps.elapsed() < 5000, qPrintable(nom));
-        QVERIFY2(!d.enCapture(), qPrintable(nom));
+        QVERIFY2(!d.capturing(), qPrintable(nom));
         QCOMPARE(bouton->text(), QStringLiteral("Analyse"));
         QVERIFY(enfant<QGroupBox>(&d, "paramGroup")->isEnabled());
         QVERIFY(enfant<QGroupBox>(&d, "entreeGroup")->isEnabled());

@@ -178,7 +178,7 @@ void TestAccordeurSon::la440()
     auto *bouton = enfant<QPushButton>(&d, "boutonAnalyse");
     presser(bouton);
     QCOMPARE(bouton->text(), QStringLiteral("Stop"));
-    QVERIFY(d.enCapture());
+    QVERIFY(d.capturing());
     QVERIFY(d.audioInput()->state() != QAudio::StoppedState);
     QVERIFY(!enfant<QGroupBox>(&d, "paramGroup")->isEnabled());
     QVERIFY(!enfant<QGroupBox>(&d, "entreeGroup")->isEnabled());
@@ -208,7 +208,7 @@ void TestAccordeurSon::la440()
 
     presser(bouton);
     QCOMPARE(bouton->text(), QStringLiteral("Analyse"));
-    QVERIFY(!d.enCapture());
+    QVERIFY(!d.capturing());
     QCOMPARE(d.audioInput()->state(), QAudio::StoppedState);
     QVERIFY(enfant<QGroupBox>(&d, "paramGroup")->isEnabled());
     QVERIFY(enfant<QGroupBox>(&d, "entreeGroup")->isEnabled());
@@ -238,7 +238,7 @@ void TestAccordeurSon::parLaFenetrePrincipale()
     Detections detections(d);
     auto *analyse = enfant<QPushButton>(d, "boutonAnalyse");
     presser(analyse);
-    QVERIFY(d->enCapture());
+    QVERIFY(d->capturing());
     QVERIFY2(detections.attendre(4), qPrintable(detections.liste()));
     QCOMPARE(detections.frequences.last(), 441.0f);
     QCOMPARE(enfant<QLabel>(d, "labelNote")->text(), utf8("<font size=5>La♮4+4</font>"));
@@ -255,7 +255,7 @@ void TestAccordeurSon::parLaFenetrePrincipale()
     QCOMPARE(enfant<QLabel>(d, "labelEcart")->text(), QStringLiteral("-1 oct+502.0"));
 
     presser(analyse);
-    QVERIFY(!d->enCapture());
+    QVERIFY(!d->capturing());
     QTest::mouseClick(jouer, Qt::LeftButton);
     QCOMPARE(jouer->text(), QStringLiteral("Jouer Freq &1"));
 }
@@ -282,8 +282,8 @@ void TestAccordeurSon::fermeturesPendantLaCapture()
     QVERIFY2(ton.start(440.0, 0.5, 44100), qPrintable(ton.errorString()));
     presser(enfant<QPushButton>(premier, "boutonAnalyse"));
     presser(enfant<QPushButton>(second, "boutonAnalyse"));
-    QVERIFY(premier->enCapture());
-    QVERIFY(second->enCapture());
+    QVERIFY(premier->capturing());
+    QVERIFY(second->capturing());
     Detections detections(second);
     QVERIFY2(detections.attendre(2), qPrintable(detections.liste()));
 
@@ -294,7 +294,7 @@ void TestAccordeurSon::fermeturesPendantLaCapture()
     QCOMPARE(arrets.first().first().value<QAudio::State>(), QAudio::StoppedState);
     QTRY_VERIFY(second.isNull());
 
-    QVERIFY(premier->enCapture());
+    QVERIFY(premier->capturing());
     QTest::qWait(200);
     delete w;
     QVERIFY(premier.isNull());
