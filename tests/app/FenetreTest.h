@@ -4,18 +4,11 @@
 // What the main window's tests share: its controls by name, and its modal messages read and
 // closed as they open.
 
+#include "tests/support/Enfant.h"
+
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
-
-template <class T>
-T *enfant(QObject *parent, const char *nom)
-{
-    T *c = parent->findChild<T *>(QLatin1String(nom));
-    if (!c)
-        qFatal("no child %s", nom);
-    return c;
-}
 
 /// Every modal message the window shows in its message box, closed as soon as it opens.
 class Messages : public QObject

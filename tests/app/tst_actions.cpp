@@ -5,6 +5,7 @@
 #include "app/Diapason.h"
 #include "synth/Modmod.h"
 #include "FenetreTest.h"
+#include "tests/support/SansServeur.h"
 #include "tests/support/WavReaders.h"
 
 #include <QtTest>
@@ -57,11 +58,14 @@ class TestActions : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_sansServeur;
+
 private slots:
     void initTestCase()
     {
-        // These cases never reach a sound device: no server is needed, and none is used.
-        qputenv("PULSE_SERVER", "unix:/nonexistent/zib-no-server");
+        // These cases never reach a sound device: no server is needed, and none is used, so that
+        // nothing of theirs reaches the captures of the sound tests running beside them.
+        QVERIFY(zibtest::sansServeurDeSon(m_sansServeur));
     }
 
     void extensionWav_data()

@@ -90,11 +90,6 @@ public slots:
     void ouvrir(const QUrl &url) { urls << url; }
 };
 
-QString utf8(const char *s)
-{
-    return QString::fromUtf8(s);
-}
-
 } // namespace
 
 class TestDiapason : public QObject

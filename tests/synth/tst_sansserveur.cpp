@@ -3,6 +3,7 @@
 // Nothing may crash or hang, and every start reports its failure.
 
 #include "synth/AudioPlay.h"
+#include "tests/support/SansServeur.h"
 #include "synth/Generator.h"
 #include "synth/LecteurFichier.h"
 #include "synth/Modmod.h"
@@ -136,14 +137,8 @@ void TestSansServeur::playFichEchoue()
 int main(int argc, char *argv[])
 {
     QTemporaryDir sansServeur;
-    if (!sansServeur.isValid())
+    if (!zibtest::sansServeurDeSon(sansServeur))
         return 1;
-    QFile conf(sansServeur.filePath(QStringLiteral("client.conf")));
-    if (!conf.open(QIODevice::WriteOnly) || conf.write("autospawn = no\n") < 0)
-        return 1;
-    conf.close();
-    qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(sansServeur.filePath(QStringLiteral("absent"))));
-    qputenv("PULSE_CLIENTCONFIG", QFile::encodeName(conf.fileName()));
 
     QCoreApplication app(argc, argv);
     TestSansServeur test;

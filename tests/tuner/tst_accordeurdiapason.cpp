@@ -2,6 +2,7 @@
 // only the latest one follows Frequency 2.
 
 #include "app/Diapason.h"
+#include "tests/support/Enfant.h"
 #include "app/MusicalNote.h"
 #include "tuner/AccordeurDlg.h"
 #include "tuner/Analyseur.h"
@@ -16,20 +17,6 @@
 #include <QPushButton>
 
 namespace {
-
-template <class T>
-T *enfant(QObject *parent, const char *nom)
-{
-    T *c = parent->findChild<T *>(QLatin1String(nom));
-    if (!c)
-        qFatal("no child %s", nom);
-    return c;
-}
-
-QString utf8(const char *s)
-{
-    return QString::fromUtf8(s);
-}
 
 struct Fenetre
 {

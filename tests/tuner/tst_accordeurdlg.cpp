@@ -3,6 +3,7 @@
 // Detections are injected as the analyser reports them: its freq, then analysee().
 
 #include "tuner/AccordeurDlg.h"
+#include "tests/support/Enfant.h"
 #include "tuner/Analyseur.h"
 #include "tuner/VuMetre.h"
 
@@ -18,20 +19,6 @@
 #include <QSlider>
 
 namespace {
-
-template <class T>
-T *enfant(QObject *parent, const char *nom)
-{
-    T *c = parent->findChild<T *>(QLatin1String(nom));
-    if (!c)
-        qFatal("no child %s", nom);
-    return c;
-}
-
-QString utf8(const char *s)
-{
-    return QString::fromUtf8(s);
-}
 
 /// A tuner without any input device, and its controls.
 struct Accordeur

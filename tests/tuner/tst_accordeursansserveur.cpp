@@ -4,6 +4,8 @@
 // crashes nor leaves the window stuck capturing.
 
 #include "tuner/AccordeurDlg.h"
+#include "tests/support/SansServeur.h"
+#include "tests/support/Enfant.h"
 #include "tuner/Analyseur.h"
 
 #include <QtTest>
@@ -17,15 +19,6 @@
 #include <QPushButton>
 
 namespace {
-
-template <class T>
-T *enfant(QObject *parent, const char *nom)
-{
-    T *c = parent->findChild<T *>(QLatin1String(nom));
-    if (!c)
-        qFatal("no child %s", nom);
-    return c;
-}
 
 } // namespace
 
@@ -86,14 +79,8 @@ void TestAccordeurSansServeur::chaqueEntree()
 int main(int argc, char *argv[])
 {
     QTemporaryDir sansServeur;
-    if (!sansServeur.isValid())
+    if (!zibtest::sansServeurDeSon(sansServeur))
         return 1;
-    QFile conf(sansServeur.filePath(QStringLiteral("client.conf")));
-    if (!conf.open(QIODevice::WriteOnly) || conf.write("autospawn = no\n") < 0)
-        return 1;
-    conf.close();
-    qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(sansServeur.filePath(QStringLiteral("absent"))));
-    qputenv("PULSE_CLIENTCONFIG", QFile::encodeName(conf.fileName()));
 
     QApplication app(argc, argv);
     TestAccordeurSansServeur test;

@@ -6,6 +6,7 @@
 // (1200·log2(441/440) = 3.93 cents), "0 oct+3.9" against 440 Hz and the needle at 4.
 
 #include "app/Diapason.h"
+#include "tests/support/Enfant.h"
 #include "tuner/AccordeurDlg.h"
 #include "tuner/Analyseur.h"
 #include "tuner/VuMetre.h"
@@ -32,20 +33,6 @@
 using namespace zibtest;
 
 namespace {
-
-template <class T>
-T *enfant(QObject *parent, const char *nom)
-{
-    T *c = parent->findChild<T *>(QLatin1String(nom));
-    if (!c)
-        qFatal("no child %s", nom);
-    return c;
-}
-
-QString utf8(const char *s)
-{
-    return QString::fromUtf8(s);
-}
 
 /// The frequencies a tuner detects from now on.
 class Detections : public QObject
