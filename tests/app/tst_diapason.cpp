@@ -118,6 +118,7 @@ private slots:
     void clignotement();
     void syntheseActiveParametres();
     void aide();
+    void echapNeFermePas();
 
     void intervalleEnUnites_data();
     void intervalleEnUnites();
@@ -555,6 +556,19 @@ void TestDiapason::aide()
 
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}
+
+// Escape would close the main window, and with it the program.
+void TestDiapason::echapNeFermePas()
+{
+    Fenetre f;
+    QVERIFY(QTest::qWaitForWindowExposed(&f.w));
+    QTest::keyClick(&f.w, Qt::Key_Escape);
+    QVERIFY(f.w.isVisible());
+    QCOMPARE(f.w.result(), int(QDialog::Rejected)); // nothing was done either way
+    f.freq1->setFocus();
+    QTest::keyClick(f.freq1, Qt::Key_Escape);
+    QVERIFY(f.w.isVisible());
 }
 
 void TestDiapason::intervalleEnUnites_data()
