@@ -3,6 +3,7 @@
 // waveform picture and the volume label.
 
 #include "app/Diapason.h"
+#include "tests/support/Banques.h"
 #include "synth/Modmod.h"
 #include "FenetreTest.h"
 #include "tests/support/SansServeur.h"
@@ -18,13 +19,6 @@
 #include <QSlider>
 
 namespace {
-
-/// A bank of one undamped mode of ratio 1: it rings with amplitude 1, so a rendering at v dB
-/// peaks at about 25000·10^(v/20).
-Modmod *modeUnique()
-{
-    return new Modmod(1, new float[1]{1.0f}, new float[1]{0.0f}, new float[1]{1.0f});
-}
 
 struct Fenetre
 {
@@ -172,15 +166,17 @@ private slots:
         QTest::newRow("peak 25000") << "sauv1Button" << 0 << QString() << true;
     }
 
+    // One undamped mode of ratio 1 rings with amplitude 1: a rendering at v dB peaks at about
+    // 25000·10^(v/20).
     void volumeModal()
     {
         QFETCH(QString, bouton);
         QFETCH(int, db);
         QFETCH(QString, message);
         QFETCH(bool, ecrit);
-        QScopedPointer<Modmod> modele(modeUnique());
+        const auto modele = zibtest::modeUnique();
         Fenetre f;
-        f.w.setModele(modele.data());
+        f.w.setModele(modele.get());
         f.choisirForme(5);
         f.volume(db);
         f.reponse = f.chemin(QStringLiteral("modal.wav"));
@@ -202,9 +198,9 @@ private slots:
     void ecritureImpossible()
     {
         QFETCH(int, forme);
-        QScopedPointer<Modmod> modele(modeUnique());
+        const auto modele = zibtest::modeUnique();
         Fenetre f;
-        f.w.setModele(modele.data());
+        f.w.setModele(modele.get());
         f.choisirForme(forme);
         f.reponse = f.chemin(QStringLiteral("absent/son.wav"));
         f.cliquer("sauv1Button");
@@ -306,9 +302,9 @@ private slots:
     {
         QFETCH(QString, bouton);
         QFETCH(int, forme);
-        QScopedPointer<Modmod> modele(modeUnique());
+        const auto modele = zibtest::modeUnique();
         Fenetre f;
-        f.w.setModele(modele.data());
+        f.w.setModele(modele.get());
         f.choisirForme(forme);
         auto *b = enfant<QPushButton>(&f.w, qPrintable(bouton));
         const QString texte = b->text();

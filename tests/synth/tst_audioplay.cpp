@@ -2,6 +2,7 @@
 // test script, the null sink's monitor) and measured independently.
 
 #include "synth/AudioPlay.h"
+#include "tests/support/Banques.h"
 #include "synth/Generator.h"
 #include "synth/Modmod.h"
 
@@ -44,11 +45,6 @@ double componentAmplitude(const QVector<qint16> &s, int begin, int end, double f
     return 2 * std::abs(somme) / (end - begin);
 }
 
-// A bank of one undamped mode of ratio 1: a pure sine at the fundamental.
-std::unique_ptr<Modmod> unModePur()
-{
-    return std::make_unique<Modmod>(1, new float[1]{1.0f}, new float[1]{0.0f}, new float[1]{1.0f});
-}
 
 QByteArray loopOf(const Generator &gen)
 {
@@ -116,7 +112,7 @@ void TestAudioPlay::joueEtSeTait()
     QFETCH(float, amplitude);
     QFETCH(double, fondamental);
 
-    auto modele = unModePur();
+    auto modele = modeUnique();
     AudioPlay player(freqEch);
     player.setAmplitude(amplitude);
     QCOMPARE(player.getAmplitude(), amplitude);

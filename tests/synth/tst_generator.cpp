@@ -1,4 +1,5 @@
 #include "synth/Generator.h"
+#include "tests/support/Banques.h"
 #include "synth/Modmod.h"
 #include "synth/Sample16.h"
 #include "synth/WaveShapes.h"
@@ -18,18 +19,9 @@ namespace {
 // A bank of three damped modes of a struck bar, as the model editor builds it.
 std::unique_ptr<Modmod> barre()
 {
-    const int n = 3;
-    float *f = new float[n]{1.0f, 2.756f, 5.404f};
-    float *a = new float[n]{3.0f, 8.0f, 20.0f};
-    float *p = new float[n]{1.0f, 0.6f, 0.3f};
-    return std::make_unique<Modmod>(n, f, a, p);
+    return zibtest::banque({1.0f, 2.756f, 5.404f}, {3.0f, 8.0f, 20.0f}, {1.0f, 0.6f, 0.3f});
 }
 
-// One mode of ratio 1: at fond·1 ≥ 0.48·fe nothing sounds.
-std::unique_ptr<Modmod> unMode()
-{
-    return std::make_unique<Modmod>(1, new float[1]{1.0f}, new float[1]{0.0f}, new float[1]{1.0f});
-}
 
 // Decodes 16-bit signed little-endian samples byte by byte.
 Samples decode(const QByteArray &octets)
@@ -372,7 +364,7 @@ void TestGenerator::tonModal()
 void TestGenerator::bancSansModeSonoreJoueLeSilence()
 {
     // 22000 Hz is above 0.48·44100: the only mode is silent, the peak is 0.
-    auto modele = unMode();
+    auto modele = zibtest::modeUnique();
     Generator gen(nullptr, 22000.f, 44100, 1.f, 1.f, modele.get());
     QCOMPARE(modele->nbActif, 0);
     QCOMPARE(gen.loopBytes(), 2 * 44100);

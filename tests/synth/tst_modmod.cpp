@@ -1,4 +1,5 @@
 #include "synth/Modmod.h"
+#include "tests/support/Banques.h"
 
 #include <QtTest>
 
@@ -31,25 +32,7 @@ private slots:
     void bancVideOuTableauxNuls();
 };
 
-// A bank owning copies of the given arrays, allocated as the model editor allocates them.
-static std::unique_ptr<Modmod> banc(const Floats &ratios, const Floats &amorts, const Floats &poids)
-{
-    const int n = int(ratios.size());
-    float *f = new float[n];
-    float *a = new float[n];
-    float *p = new float[n];
-    for (int i = 0; i < n; ++i) {
-        f[i] = ratios[i];
-        a[i] = amorts[i];
-        p[i] = poids[i];
-    }
-    return std::make_unique<Modmod>(n, f, a, p);
-}
-
-static std::unique_ptr<Modmod> banc(const Floats &ratios)
-{
-    return banc(ratios, Floats(ratios.size(), 0.f), Floats(ratios.size(), 1.f));
-}
+using zibtest::banque;
 
 // normalise, initialiseImp and oscils as the generator and the WAV renderer call them.
 static void prepare(Modmod &m, float fond, int fe)
@@ -75,7 +58,7 @@ void TestModmod::normaliseGardeLesRapports()
     QFETCH(Floats, poids);
     QFETCH(float, g);
 
-    auto m = banc(Floats(poids.size(), 1.f), Floats(poids.size(), 0.f), poids);
+    auto m = banque(Floats(poids.size(), 1.f), Floats(poids.size(), 0.f), poids);
     m->normalise(g);
     double somme = 0;
     for (size_t i = 0; i < poids.size(); ++i)
@@ -92,13 +75,13 @@ void TestModmod::normaliseGardeLesRapports()
 
 void TestModmod::normaliseSansPoidsNeDivisePasParZero()
 {
-    auto m = banc({1.f, 2.f}, {0.f, 0.f}, {0.f, 0.f});
+    auto m = banque({1.f, 2.f}, {0.f, 0.f}, {0.f, 0.f});
     m->normalise(10.f);
     QCOMPARE(m->poids[0], 0.f);
     QCOMPARE(m->poids[1], 0.f);
 
     // A zero g would silence the shared model for good; the weights are kept.
-    auto n = banc({1.f, 2.f}, {0.f, 0.f}, {3.f, 4.f});
+    auto n = banque({1.f, 2.f}, {0.f, 0.f}, {3.f, 4.f});
     n->normalise(0.f);
     QCOMPARE(n->poids[0], 3.f);
     n->normalise(std::nanf(""));
@@ -129,7 +112,7 @@ void TestModmod::modesActifs()
     QFETCH(int, fe);
     QFETCH(int, nbActif);
 
-    auto m = banc(ratios);
+    auto m = banque(ratios);
     prepare(*m, fond, fe);
     QCOMPARE(m->nbActif, nbActif);
     for (int i = 0; i < nbActif; ++i)
@@ -142,7 +125,7 @@ void TestModmod::modesActifs()
 
 void TestModmod::sansModeActifLaSortieEstNulle()
 {
-    auto m = banc({60.f, 1.f});
+    auto m = banque({60.f, 1.f});
     prepare(*m, 440.f, 44100);
     QCOMPARE(m->nbActif, 0);
     for (int k = 0; k < 100; ++k) {
@@ -173,7 +156,7 @@ void TestModmod::loiDAmortissement()
     QFETCH(Floats, coeffs);
     QFETCH(float, attendu);
 
-    auto m = banc({1.f, 2.f}, {99.f, 99.f}, {1.f, 1.f});
+    auto m = banque({1.f, 2.f}, {99.f, 99.f}, {1.f, 1.f});
     m->typeAmort = 1;
     for (float c : coeffs)
         m->coeffs.append(c);
@@ -190,7 +173,7 @@ void TestModmod::loiDAmortissement()
     QVERIFY(std::fabs(m->amort[1] - a400) <= 1e-5f * (1.f + a400));
 
     // Without the law the stored rates are used as they are.
-    auto fixe = banc({1.f, 2.f}, {99.f, 7.f}, {1.f, 1.f});
+    auto fixe = banque({1.f, 2.f}, {99.f, 7.f}, {1.f, 1.f});
     for (float c : coeffs)
         fixe->coeffs.append(c);
     prepare(*fixe, 100.f, 44100);
@@ -219,7 +202,7 @@ void TestModmod::amplitudeApresImpulsion()
     QFETCH(int, fe);
     QFETCH(double, amplitude);
 
-    auto m = banc({ratio}, {0.f}, {0.3f});
+    auto m = banque({ratio}, {0.f}, {0.3f});
     prepare(*m, fond, fe);
     double pic = 0;
     float s = 0;
@@ -239,7 +222,7 @@ void TestModmod::amplitudeApresImpulsion()
 void TestModmod::modeAmorti()
 {
     // One mode of 440 Hz damped at 10/s: after 0.1 s the envelope has fallen by e^−1.
-    auto m = banc({1.f}, {10.f}, {1.f});
+    auto m = banque({1.f}, {10.f}, {1.f});
     prepare(*m, 440.f, 44100);
     std::vector<float> y(44100 / 10 + 200);
     m->actualiseBloc(y.data(), int(y.size()));
@@ -282,8 +265,8 @@ void TestModmod::blocCommeEchantillonParEchantillon()
         a[i] = amort(gen);
         p[i] = poids(gen);
     }
-    auto un = banc(r, a, p);
-    auto blocs = banc(r, a, p);
+    auto un = banque(r, a, p);
+    auto blocs = banque(r, a, p);
     prepare(*un, 220.f, 48000);
     prepare(*blocs, 220.f, 48000);
     QCOMPARE(blocs->nbActif, un->nbActif);
@@ -323,7 +306,7 @@ void TestModmod::bancVideOuTableauxNuls()
     QCOMPARE(s, 0.f);
 
     // Stepping before any synthesis was prepared sounds nothing.
-    auto m = banc({1.f, 2.f});
+    auto m = banque({1.f, 2.f});
     m->actualise(&s);
     QCOMPARE(s, 0.f);
 }

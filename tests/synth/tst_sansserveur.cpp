@@ -3,6 +3,7 @@
 // Nothing may crash or hang, and every start reports its failure.
 
 #include "synth/AudioPlay.h"
+#include "tests/support/Banques.h"
 #include "tests/support/SansServeur.h"
 #include "synth/Generator.h"
 #include "synth/LecteurFichier.h"
@@ -22,10 +23,6 @@ namespace {
 // Far more than a failed start takes (a few ms); a start that waits for a server would take longer.
 constexpr qint64 kPrompt = 2000;
 
-std::unique_ptr<Modmod> unModePur()
-{
-    return std::make_unique<Modmod>(1, new float[1]{1.0f}, new float[1]{0.0f}, new float[1]{1.0f});
-}
 
 QByteArray loopOf(const Generator &gen)
 {
@@ -70,7 +67,7 @@ void TestSansServeur::jouerEchoueVite()
     QFETCH(int, forme);
     QFETCH(int, freqEch);
 
-    auto modele = unModePur();
+    auto modele = zibtest::modeUnique();
     auto player = std::make_unique<AudioPlay>(freqEch);
     QElapsedTimer temps;
     temps.start();

@@ -1,4 +1,5 @@
 #include "synth/Modmod.h"
+#include "tests/support/Banques.h"
 #include "synth/SyntheseSave.h"
 #include "tests/support/WavReaders.h"
 
@@ -49,26 +50,8 @@ Samples samplesOf(const QByteArray &b)
     return s;
 }
 
-// A bank owning copies of the given arrays.
-std::unique_ptr<Modmod> bank(const std::vector<float> &ratios, const std::vector<float> &amorts,
-                             const std::vector<float> &poids)
-{
-    const int n = int(ratios.size());
-    float *f = new float[n];
-    float *a = new float[n];
-    float *p = new float[n];
-    for (int i = 0; i < n; ++i) {
-        f[i] = ratios[i];
-        a[i] = amorts[i];
-        p[i] = poids[i];
-    }
-    return std::make_unique<Modmod>(n, f, a, p);
-}
-
-std::unique_ptr<Modmod> undampedMode(float ratio)
-{
-    return bank({ratio}, {0.f}, {1.f});
-}
+using zibtest::banque;
+using zibtest::modeUnique;
 
 // Limits the size of the files this process writes, so that a write fails part-way even for root.
 class FileSizeLimit
@@ -307,7 +290,7 @@ void TestSyntheseSave::gainModal()
     QFETCH(bool, ecrit);
 
     // The same bank stepped one sample at a time over the 151-sample window at 440 Hz.
-    auto reference = undampedMode(1.f);
+    auto reference = modeUnique(1.f);
     reference->normalise(float(std::sqrt(2.0 * M_PI * 440.0)));
     reference->initialiseImp(44100.f);
     reference->oscils(440.f, 44100);
@@ -320,7 +303,7 @@ void TestSyntheseSave::gainModal()
     QVERIFY(std::fabs(max - 1.0) < 0.01);
 
     const QString fichier = path(QStringLiteral("gain%1.wav").arg(volumeDb));
-    auto m = undampedMode(1.f);
+    auto m = modeUnique(1.f);
     bool fait = !ecrit;
     const float pic = syntheseSave(440.f, 0.5f, m.get(), 44100.f, &fichier, volumeDb, &fait);
     QVERIFY2(std::fabs(pic - gain * max) < 1e-4 * gain, qPrintable(QString::number(pic)));
@@ -341,7 +324,7 @@ void TestSyntheseSave::picDeExactement32676EstEcrit()
     // v takes its share of the normalisation, so the peak falls smoothly as v grows. At +3 dB
     // (gain 35313) search v for a peak of exactly 32676.
     auto picPour = [this](float v, bool *ecrit) {
-        auto m = bank({1.f, 100.f}, {0.f, 0.f}, {1.f, v});
+        auto m = banque({1.f, 100.f}, {0.f, 0.f}, {1.f, v});
         const QString fichier = path(QStringLiteral("recherche.wav"));
         return syntheseSave(440.f, 0.01f, m.get(), 44100.f, &fichier, 3, ecrit);
     };
@@ -358,13 +341,13 @@ void TestSyntheseSave::picDeExactement32676EstEcrit()
     QVERIFY2(picPour(v, &ecrit) == kSaturationPeak, qPrintable(QString::number(picPour(v, &ecrit), 'f', 4)));
 
     const QString fichier = path(QStringLiteral("pic32676.wav"));
-    auto m = bank({1.f, 100.f}, {0.f, 0.f}, {1.f, v});
+    auto m = banque({1.f, 100.f}, {0.f, 0.f}, {1.f, v});
     QVERIFY(syntheseSave(440.f, 0.5f, m.get(), 44100.f, &fichier, 3, &ecrit) == 32676.0f);
     QVERIFY(ecrit);
     zibtest::checkWavWithReaders(fichier, 44100, 22050, QStringLiteral("Frequence Fondamentale : 440"));
 
     // A little louder and the file is refused.
-    auto plusFort = bank({1.f, 100.f}, {0.f, 0.f}, {1.f, v * 0.999f});
+    auto plusFort = banque({1.f, 100.f}, {0.f, 0.f}, {1.f, v * 0.999f});
     const QString refuse = path(QStringLiteral("pic32676plus.wav"));
     QVERIFY(syntheseSave(440.f, 0.5f, plusFort.get(), 44100.f, &refuse, 3, &ecrit) > kSaturationPeak);
     QVERIFY(!ecrit);
@@ -410,13 +393,13 @@ void TestSyntheseSave::fenetreDeMesure()
 
     // A mode of ratio 0.001 rises steadily for far longer than the window: the peak tells how
     // many samples the window held.
-    auto m = undampedMode(0.001f);
+    auto m = modeUnique(0.001f);
     const QString fichier = path(QStringLiteral("fenetre.wav"));
     bool ecrit = false;
     const double pic = syntheseSave(fond, 2.f, m.get(), freqEch, &fichier, -20, &ecrit);
     QVERIFY(ecrit);
 
-    auto reference = undampedMode(0.001f);
+    auto reference = modeUnique(0.001f);
     const std::vector<double> peaks = runningPeaks(*reference, fond, freqEch, 2500.0, fenetre + 1);
     const double attendu = peaks[fenetre - 1];
     const double pas = std::min(attendu - peaks[fenetre - 2], peaks[fenetre] - attendu);
@@ -428,11 +411,11 @@ void TestSyntheseSave::fenetreDeMesure()
 void TestSyntheseSave::fenetrePlusLongueQueLeSon()
 {
     // 1 ms at 44100 Hz is 44 samples; the peak is still measured over 151.
-    auto m = undampedMode(0.001f);
+    auto m = modeUnique(0.001f);
     const QString fichier = path(QStringLiteral("court.wav"));
     bool ecrit = false;
     const double pic = syntheseSave(440.f, 0.001f, m.get(), 44100.f, &fichier, -20, &ecrit);
-    auto reference = undampedMode(0.001f);
+    auto reference = modeUnique(0.001f);
     const std::vector<double> peaks = runningPeaks(*reference, 440.f, 44100.f, 2500.0, 151);
     QVERIFY2(std::fabs(pic - peaks[150]) < 1e-4 * peaks[150], qPrintable(QString::number(pic)));
     QVERIFY(ecrit);
@@ -446,7 +429,7 @@ void TestSyntheseSave::apresLaFenetreLaSaturationEstBornee()
 {
     // The slow mode goes on rising long after the window, far beyond the 16-bit range: the
     // samples must stop at 32767, never wrap to negative values.
-    auto m = undampedMode(0.001f);
+    auto m = modeUnique(0.001f);
     const QString fichier = path(QStringLiteral("monte.wav"));
     bool ecrit = false;
     syntheseSave(440.f, 0.5f, m.get(), 44100.f, &fichier, -20, &ecrit);
@@ -464,7 +447,7 @@ void TestSyntheseSave::sansModeSonoreRienNeDiviseParZero()
     const QString fichier = path(QStringLiteral("muet.wav"));
     bool ecrit = false;
     // The only mode lies above 0.48·fe.
-    auto aigu = undampedMode(60.f);
+    auto aigu = modeUnique(60.f);
     QCOMPARE(syntheseSave(440.f, 0.1f, aigu.get(), 44100.f, &fichier, 0, &ecrit), 0.0f);
     QVERIFY(ecrit);
     for (short v : samplesOf(readAll(fichier)))
@@ -472,7 +455,7 @@ void TestSyntheseSave::sansModeSonoreRienNeDiviseParZero()
     zibtest::checkWavWithReaders(fichier, 44100, 4410, QStringLiteral("Frequence Fondamentale : 440"));
 
     // All weights 0: the normalisation has nothing to scale.
-    auto sansPoids = bank({1.f, 2.f}, {0.f, 0.f}, {0.f, 0.f});
+    auto sansPoids = banque({1.f, 2.f}, {0.f, 0.f}, {0.f, 0.f});
     QCOMPARE(syntheseSave(440.f, 0.1f, sansPoids.get(), 44100.f, &fichier, 0, &ecrit), 0.0f);
     QVERIFY(ecrit);
     QVERIFY(!std::isnan(sansPoids->poids[0]));
@@ -490,7 +473,7 @@ void TestSyntheseSave::ecritureImpossible()
     for (const QString &fichier : {parent + QStringLiteral("/son.wav"),
                                    path(QStringLiteral("absent/son.wav"))}) {
         QVERIFY(!syntheseSave(440.f, 1.f, 0, 44100.f, &fichier));
-        auto m = undampedMode(1.f);
+        auto m = modeUnique(1.f);
         bool ecrit = true;
         const float pic = syntheseSave(440.f, 1.f, m.get(), 44100.f, &fichier, 0, &ecrit);
         QVERIFY(!ecrit);
@@ -515,7 +498,7 @@ void TestSyntheseSave::echecDEcritureGardeLAncienFichier()
         // 10 kB may be written by this process: one second of sound (88 kB) fails part-way.
         FileSizeLimit limite(10000);
         QVERIFY(!syntheseSave(440.f, 1.f, 0, 44100.f, &fichier));
-        auto m = undampedMode(1.f);
+        auto m = modeUnique(1.f);
         bool ecrit = true;
         syntheseSave(440.f, 1.f, m.get(), 44100.f, &fichier, 0, &ecrit);
         QVERIFY(!ecrit);
@@ -537,7 +520,7 @@ void TestSyntheseSave::saturationGardeLAncienFichier()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(kAncien);
     }
-    auto m = undampedMode(1.f);
+    auto m = modeUnique(1.f);
     bool ecrit = true;
     QVERIFY(syntheseSave(440.f, 1.f, m.get(), 44100.f, &fichier, 3, &ecrit) > kSaturationPeak);
     QVERIFY(!ecrit);
