@@ -9,6 +9,7 @@
 #include "synth/Generator.h"
 #include "synth/LecteurFichier.h"
 #include "synth/Modmod.h"
+#include "synth/SampleRates.h"
 #include "synth/SyntheseSave.h"
 #include "tuner/AccordeurDlg.h"
 
@@ -46,8 +47,6 @@ const char *const kPageProjet = "https://zib.example.org/";
 // the user has typed one.
 const QColor kFractionCalculee(205, 205, 193);
 const QColor kFractionTapee(255, 255, 255);
-
-const int kFrequencesEch[4] = {22050, 32000, 44100, 48000};
 
 const char *const kImagesOnde[6] = {"figures/sine.png",   "figures/triangle.png", "figures/parabola.png",
                                     "figures/square.png", "figures/ramp.png",     "figures/synthmod.png"};
@@ -292,9 +291,9 @@ void Diapason::creerControles()
 
     m_fechCombo = new QComboBox(this);
     m_fechCombo->setObjectName(QStringLiteral("fechCombo"));
-    m_fechCombo->addItems({QStringLiteral("22050"), QStringLiteral("32000"), QStringLiteral("44100"),
-                           QStringLiteral("48000")});
-    m_fechCombo->setCurrentIndex(2);
+    for (int rate : kSampleRates)
+        m_fechCombo->addItem(QString::number(rate));
+    m_fechCombo->setCurrentIndex(kDefaultSampleRateIndex);
     m_fechCombo->setToolTip(tr("Fréquence d'échantillonnage"));
 
     m_dureeEdit = new QLineEdit(QStringLiteral("1"), this);
@@ -721,8 +720,38 @@ void Diapason::correction(const QString &text)
 
 int Diapason::freqEch() const
 {
-    const int i = m_fechCombo->currentIndex();
-    return i >= 0 && i < 4 ? kFrequencesEch[i] : 44100;
+    return sampleRateAt(m_fechCombo->currentIndex());
+}
+
+float Diapason::frequency1() const
+{
+    return m_freq1Edit->text().toFloat();
+}
+
+float Diapason::decimalRatio() const
+{
+    return m_decimalEdit->text().toFloat();
+}
+
+float Diapason::duration() const
+{
+    return m_dureeEdit->text().toFloat();
+}
+
+int Diapason::waveform() const
+{
+    return m_formeCombo->currentIndex();
+}
+
+const ListInterv *Diapason::intervalList() const
+{
+    return nullptr;
+}
+
+void Diapason::openMelodyEditor(QWidget *parent, const ListInterv &liste)
+{
+    Q_UNUSED(parent)
+    Q_UNUSED(liste)
 }
 
 void Diapason::jouer1()

@@ -1,6 +1,8 @@
 #ifndef DIAPASON_H
 #define DIAPASON_H
 
+#include "app/MainWindow.h"
+
 #include <QDialog>
 #include <QImage>
 #include <QPointer>
@@ -28,7 +30,7 @@ class MusicalNote;
 
 /// The main window: Frequency 1 from a note or a typed value, Frequency 2 through an interval,
 /// the note of Frequency 2, and the tone actions on both.
-class Diapason : public QDialog
+class Diapason : public QDialog, public MainWindow
 {
     Q_OBJECT
 
@@ -48,18 +50,17 @@ public:
     void setDemandeSauvegarde(DemandeFichier demande) { m_demandeSauvegarde = std::move(demande); }
     void setDemandeOuverture(DemandeFichier demande) { m_demandeOuverture = std::move(demande); }
 
-    /// The sample rate of the rate combo in Hz: 22050, 32000, 44100 or 48000 (44100 without a
-    /// selection).
-    int freqEch() const;
-
-    /// The modal model of the "synthèse" waveform; null until one is applied. A replaced model is
-    /// not deleted: tones started with it may still be sounding.
-    Modmod *modele() const { return m_modele; }
-    void setModele(Modmod *modele) { m_modele = modele; }
-
-    /// Makes interval k of the list the current interval: its cents go into the units field, its
-    /// ratio into the decimal field, and Frequency 2 follows. An index outside the list does nothing.
-    void deg2interv(const ListInterv &liste, int k);
+    // The main window as the tool windows see it.
+    float frequency1() const override;
+    float decimalRatio() const override;
+    float duration() const override;
+    int waveform() const override;
+    int freqEch() const override;
+    Modmod *modele() const override { return m_modele; }
+    void setModele(Modmod *modele) override { m_modele = modele; }
+    void deg2interv(const ListInterv &liste, int k) override;
+    const ListInterv *intervalList() const override;
+    void openMelodyEditor(QWidget *parent, const ListInterv &liste) override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
