@@ -138,6 +138,7 @@ private slots:
     void nothingMovesWhileTheStatusBlinks();
     void typedFrequencyStaysAsTyped_data();
     void typedFrequencyStaysAsTyped();
+    void noTypedFrequencyMoves();
     void typedKeyByKey_data();
     void typedKeyByKey();
     void notePressUsesTheDialsCorrection_data();
@@ -896,6 +897,24 @@ void TestDiapason::typedFrequencyStaysAsTyped()
     QCOMPARE(f.w.targetNote()->freq, texte.toFloat());
     // Frequency 2 is the single-precision product with the ratio 1.
     QVERIFY(f.freq2->text().startsWith(QString::number(double(texte.toFloat()), 'g', 4) + QLatin1Char(':')));
+}
+
+// Every frequency from 20 to 2000 Hz in steps of 0.037 Hz, pasted over the field: none of them is
+// moved by the respelling of the note controls.
+void TestDiapason::noTypedFrequencyMoves()
+{
+    Fenetre f;
+    QStringList moved;
+    for (int step = 0; 20.0 + 0.037 * step <= 2000.0; ++step) {
+        const QString text = QString::number(20.0 + 0.037 * step, 'f', 3);
+        QGuiApplication::clipboard()->setText(text);
+        f.freq1->setFocus();
+        f.freq1->selectAll();
+        QTest::keyClick(f.freq1, Qt::Key_V, Qt::ControlModifier);
+        if (f.freq1->text() != text || freq1 != text.toDouble())
+            moved << text + QStringLiteral(" -> ") + f.freq1->text();
+    }
+    QVERIFY2(moved.isEmpty(), qPrintable(QStringLiteral("%1 moved: ").arg(moved.size()) + moved.mid(0, 10).join(QLatin1String(", "))));
 }
 
 void TestDiapason::typedKeyByKey_data()
