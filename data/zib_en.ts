@@ -590,4 +590,30 @@ The file was saved all the same</translation>
         <translation>B</translation>
     </message>
 </context>
+<context>
+    <name>WorkingFolder</name>
+    <message>
+        <source>impossible de créer le dossier %1</source>
+        <translation>cannot create the folder %1</translation>
+    </message>
+    <message>
+        <source>impossible de copier %1 vers %2 (%3)</source>
+        <translation>cannot copy %1 to %2 (%3)</translation>
+    </message>
+    <message>
+        <source>impossible de remplacer le lien %1</source>
+        <translation>cannot replace the link %1</translation>
+    </message>
+    <message>
+        <source>impossible de lier %1 à %2</source>
+        <translation>cannot link %1 to %2</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Le dossier de travail %1 n&apos;a pas pu être préparé entièrement : %2</source>
+        <translation>The working folder %1 could not be fully prepared: %2</translation>
+    </message>
+</context>
 </TS>

@@ -590,4 +590,30 @@ Le fichier a tout même été  enregistré</translation>
         <translation>Si</translation>
     </message>
 </context>
+<context>
+    <name>WorkingFolder</name>
+    <message>
+        <source>impossible de créer le dossier %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>impossible de copier %1 vers %2 (%3)</source>
+        <translation>impossible de copier %1 vers %2 (%3)</translation>
+    </message>
+    <message>
+        <source>impossible de remplacer le lien %1</source>
+        <translation>impossible de remplacer le lien %1</translation>
+    </message>
+    <message>
+        <source>impossible de lier %1 à %2</source>
+        <translation>impossible de lier %1 à %2</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Le dossier de travail %1 n'a pas pu être préparé entièrement : %2</source>
+        <translation>Le dossier de travail %1 n'a pas pu être préparé entièrement : %2</translation>
+    </message>
+</context>
 </TS>

@@ -3,6 +3,8 @@
 # Starts PROGRAM (from the current folder) under a private virtual X display and waits until it
 # shows a window titled exactly TITLE (10 s by default). Stops the program and the display, each
 # by its process id, whatever happens. Exit status 0 when the window was shown.
+# With ZIB_EXPECT_CWD_FILE set, writes into that file the folder the program was working in when
+# its window showed.
 set -uo pipefail
 
 program=$1
@@ -73,6 +75,9 @@ while [ $SECONDS -lt $deadline ]; do
     window=$(xwininfo -root -tree 2>/dev/null | grep -F -- "\"$title\": " | awk '{ print $1; exit }')
     if [ -n "$window" ] && xwininfo -id "$window" 2>/dev/null | grep -q 'Map State: IsViewable'; then
         echo "window \"$title\" shown on $DISPLAY ($window)"
+        if [ -n "${ZIB_EXPECT_CWD_FILE:-}" ]; then
+            readlink "/proc/$program_pid/cwd" >"$ZIB_EXPECT_CWD_FILE"
+        fi
         exit 0
     fi
     sleep 0.2
