@@ -105,7 +105,8 @@ QByteArray IntervalListFile::serialise(const Contents &contents)
 bool IntervalListFile::write(const QString &path, const Contents &contents, QString *error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a write that fails at the end (a full disk) must be seen before the commit.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *error = file.errorString();
         return false;
     }

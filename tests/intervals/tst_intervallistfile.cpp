@@ -320,6 +320,18 @@ private slots:
         QCOMPARE(readBytes(path), QByteArray(kFourOfFive));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("ancien.int")});
 
+        // A small list fails only when its last bytes go out.
+        Contents small;
+        for (int k = 0; k < 30; ++k)
+            small.intervals << created(k * 40.0f);
+        error.clear();
+        {
+            FileSizeLimit limit(1024);
+            QVERIFY(!IntervalListFile::write(path, small, &error));
+        }
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(readBytes(path), QByteArray(kFourOfFive));
+
         error.clear();
         QVERIFY(!IntervalListFile::write(dir.filePath(QStringLiteral("absent/l.int")), big, &error));
         QVERIFY(!error.isEmpty());
