@@ -4,6 +4,7 @@
 #include "app/CalculNote.h"
 #include "app/MusicalNote.h"
 #include "app/globals.h"
+#include "intervals/IntervDlg.h"
 #include "intervals/ListInterv.h"
 #include "synth/AudioPlay.h"
 #include "synth/Generator.h"
@@ -34,6 +35,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -469,6 +471,7 @@ void Diapason::connecterControles()
     connect(m_aideButton, &QPushButton::clicked, this, &Diapason::help);
     connect(m_accordeurButton, &QPushButton::clicked, this, &Diapason::accordDlg);
     connect(m_fractionEdit, &QLineEdit::textEdited, this, &Diapason::fraction);
+    connect(m_listeButton, &QPushButton::clicked, this, &Diapason::DegDlg);
 }
 
 void Diapason::keyPressEvent(QKeyEvent *event)
@@ -509,6 +512,8 @@ void Diapason::ecrireUnites(float cents)
 void Diapason::cent2frac(const QString &text)
 {
     const float c = float(text.toFloat() * centsParUnite(m_unitesCombo->currentIndex()));
+    if (m_intervDlg)
+        m_intervDlg->setIntervalText(g(c, 6));
     const float r = std::pow(2.0f, c / 1200.0f);
     m_decimalEdit->setText(g(r, 6));
     griserFrac();
@@ -521,6 +526,8 @@ void Diapason::frac2cent(const QString &text)
     if (text.isEmpty() || !(r > 0))
         return;
     const float c = float(1200.0 * std::log(r) / std::log(2.0));
+    if (m_intervDlg)
+        m_intervDlg->setIntervalText(g(c, 6));
     ecrireUnites(c);
     griserFrac();
     newfreq(m_freq1Edit->text());
@@ -542,6 +549,8 @@ void Diapason::fraction()
     const double r = double(numerateur) / denominateur;
     m_decimalEdit->setText(g(r, 6));
     ecrireUnites(float(1200.0 * std::log2(r)));
+    if (m_intervDlg)
+        m_intervDlg->setIntervalText(m_unitesEdit->text());
     newfreq(m_freq1Edit->text());
 }
 
@@ -584,6 +593,8 @@ void Diapason::deg2interv(const ListInterv &liste, int k)
     if (k < 0 || k >= liste.liste.size())
         return;
     const Interval &intervalle = liste.liste.at(k);
+    if (m_intervDlg)
+        m_intervDlg->setIntervalText(g(intervalle.cent, 6));
     ecrireUnites(intervalle.cent);
     m_decimalEdit->setText(g(intervalle.frac, 6));
     griserFrac();
@@ -745,7 +756,42 @@ int Diapason::waveform() const
 
 const ListInterv *Diapason::intervalList() const
 {
-    return nullptr;
+    return m_intervDlg && m_intervDlg->isVisible() ? &m_intervDlg->liste() : nullptr;
+}
+
+void Diapason::DegDlg()
+{
+    if (m_intervDlg && m_intervDlg->isVisible())
+        return;
+    auto *dialogue = new IntervDlg(this, this);
+    dialogue->setObjectName(QStringLiteral("intervDlg"));
+    m_intervDlg = dialogue;
+    dialogue->setIntervalText(m_unitesEdit->text());
+    dialogue->setModal(false);
+    if (dialogue->loadDom(QStringLiteral("interval_lists/liste_defaut.int")))
+        dialogue->setplayEnabled();
+    dialogue->constrListDeg();
+    connect(dialogue->treeView(), &QTreeView::clicked, this, &Diapason::choixInterv);
+    dialogue->setSizeGripEnabled(false);
+    dialogue->show();
+}
+
+void Diapason::choixInterv(const QModelIndex &index)
+{
+    if (!m_intervDlg)
+        return;
+    const QModelIndex categorie = index.parent();
+    const ListInterv &liste = m_intervDlg->liste();
+    if (liste.liste.isEmpty() || !categorie.isValid() || categorie.row() >= ListInterv::kNbCategories ||
+        liste.nbCat[categorie.row()] <= 0)
+        return;
+    deg2interv(liste, m_intervDlg->modelIndtoDeg(index));
+    m_intervDlg->update();
+}
+
+void Diapason::initIntervDlg()
+{
+    m_intervDlg = nullptr;
 }
 
 void Diapason::openMelodyEditor(QWidget *parent, const ListInterv &liste)

@@ -18,11 +18,13 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMessageBox;
+class QModelIndex;
 class QPushButton;
 class QSlider;
 class QSpinBox;
 
 class AccordeurDlg;
+class IntervDlg;
 class AudioPlay;
 class ListInterv;
 class Modmod;
@@ -66,6 +68,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
+    /// A click in the interval list dialog's tree: an interval becomes the current one.
+    void choixInterv(const QModelIndex &index);
     void jouer2();
     void jouer1();
     void jouerFich();
@@ -90,10 +94,13 @@ private slots:
     void clignotLabel7();
     void changeImageOnde(int index);
     void help();
+    /// Opens the interval list dialog on the default list, unless one is visible.
+    void DegDlg();
     void accordDlg();
     void fraction();
     void griserFrac();
     void degriserFrac();
+    void initIntervDlg();
     void about();
     void initAPlay();
 
@@ -119,6 +126,8 @@ private:
     /// The latest tuner opened; null once it is closed (a closed tuner is deleted).
     QPointer<AccordeurDlg> m_accordeur;
     Modmod *m_modele = nullptr;
+    /// The latest interval list dialog; a closed one is only hidden.
+    QPointer<IntervDlg> m_intervDlg;
     int m_volume = 0; ///< dB, −50 … 50: gain of the modal renderings
     // The tones of Frequency 1 and 2, children of the window; null when not playing.
     AudioPlay *m_player1 = nullptr;
