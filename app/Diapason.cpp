@@ -4,6 +4,7 @@
 #include "app/CalculNote.h"
 #include "app/MusicalNote.h"
 #include "app/globals.h"
+#include "intervals/IntervDlg.h"
 #include "intervals/ListInterv.h"
 #include "synth/AudioPlay.h"
 #include "synth/Generator.h"
@@ -30,6 +31,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTreeView>
 #include <QUrl>
 
 #include <cmath>
@@ -140,6 +142,7 @@ void Diapason::connectControls()
     connect(m_ui.helpButton, &QPushButton::clicked, this, &Diapason::help);
     connect(m_ui.tunerButton, &QPushButton::clicked, this, &Diapason::accordDlg);
     connect(m_ui.fractionEdit, &QLineEdit::textEdited, this, &Diapason::fraction);
+    connect(m_ui.listButton, &QPushButton::clicked, this, &Diapason::DegDlg);
 }
 
 void Diapason::keyPressEvent(QKeyEvent *event)
@@ -201,7 +204,7 @@ int Diapason::freqEch() const
 
 const ListInterv *Diapason::intervalList() const
 {
-    return nullptr;
+    return m_intervDlg && m_intervDlg->isVisible() ? &m_intervDlg->liste() : nullptr;
 }
 
 void Diapason::openMelodyEditor(QWidget *parent, const ListInterv &liste)
@@ -217,9 +220,16 @@ void Diapason::writeUnits(float cents)
     m_ui.unitsEdit->setText(g(centsToUnits(cents, m_ui.unitsCombo->currentIndex()), 6));
 }
 
+void Diapason::writeDialogInterval(const QString &text)
+{
+    if (m_intervDlg)
+        m_intervDlg->setIntervalText(text);
+}
+
 void Diapason::cent2frac(const QString &text)
 {
     const float cents = unitsToCents(text.toFloat(), m_ui.unitsCombo->currentIndex());
+    writeDialogInterval(g(cents, 6));
     m_ui.decimalEdit->setText(g(ratioOfCents(cents), 6));
     griserFrac();
     newfreq(m_ui.freq1Edit->text());
@@ -230,7 +240,9 @@ void Diapason::frac2cent(const QString &text)
     const float r = text.toFloat();
     if (text.isEmpty() || !(r > 0))
         return;
-    writeUnits(centsOfRatio(r));
+    const float cents = centsOfRatio(r);
+    writeDialogInterval(g(cents, 6));
+    writeUnits(cents);
     griserFrac();
     newfreq(m_ui.freq1Edit->text());
 }
@@ -243,6 +255,7 @@ void Diapason::fraction()
         return;
     m_ui.decimalEdit->setText(g(r, 6));
     writeUnits(centsOfRatio(r));
+    writeDialogInterval(m_ui.unitsEdit->text());
     newfreq(m_ui.freq1Edit->text());
 }
 
@@ -279,6 +292,7 @@ void Diapason::deg2interv(const ListInterv &liste, int k)
     if (k < 0 || k >= liste.liste.size())
         return;
     const Interval &interval = liste.liste.at(k);
+    writeDialogInterval(g(interval.cent, 6));
     writeUnits(interval.cent);
     m_ui.decimalEdit->setText(g(interval.frac, 6));
     griserFrac();
@@ -631,6 +645,41 @@ void Diapason::help()
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
         showMessage(tr("Aucun navigateur n'a pu afficher l'aide. Ouvrez cette page avec votre navigateur :\n%1").arg(shown));
+}
+
+void Diapason::DegDlg()
+{
+    if (m_intervDlg && m_intervDlg->isVisible())
+        return;
+    auto *dialog = new IntervDlg(this, this);
+    dialog->setObjectName(QStringLiteral("intervDlg"));
+    m_intervDlg = dialog;
+    dialog->setIntervalText(m_ui.unitsEdit->text());
+    dialog->setModal(false);
+    if (dialog->loadDom(QStringLiteral("interval_lists/liste_defaut.int")))
+        dialog->setplayEnabled();
+    dialog->constrListDeg();
+    connect(dialog->treeView(), &QTreeView::clicked, this, &Diapason::choixInterv);
+    dialog->setSizeGripEnabled(false);
+    dialog->show();
+}
+
+void Diapason::choixInterv(const QModelIndex &index)
+{
+    if (!m_intervDlg)
+        return;
+    const QModelIndex category = index.parent();
+    const ListInterv &liste = m_intervDlg->liste();
+    if (liste.liste.isEmpty() || !category.isValid() || category.row() >= ListInterv::kNbCategories ||
+        liste.nbCat[category.row()] <= 0)
+        return;
+    deg2interv(liste, m_intervDlg->modelIndtoDeg(index));
+    m_intervDlg->update();
+}
+
+void Diapason::initIntervDlg()
+{
+    m_intervDlg = nullptr;
 }
 
 void Diapason::accordDlg()

@@ -11,8 +11,11 @@
 
 #include <functional>
 
+class QModelIndex;
+
 class AccordeurDlg;
 class AudioPlay;
+class IntervDlg;
 class ListInterv;
 class Modmod;
 class MusicalNote;
@@ -57,6 +60,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
+    /// A click in the interval list dialog's tree: an interval becomes the current one.
+    void choixInterv(const QModelIndex &index);
     void jouer2();
     void jouer1();
     void jouerFich();
@@ -81,10 +86,13 @@ private slots:
     void clignotLabel7();
     void changeImageOnde(int index);
     void help();
+    /// Opens the interval list dialog on the default list, unless one is visible.
+    void DegDlg();
     void accordDlg();
     void fraction();
     void griserFrac();
     void degriserFrac();
+    void initIntervDlg();
     void about();
     void initAPlay();
 
@@ -94,6 +102,8 @@ private:
     void clearError();
     void showMessage(const QString &text);
     void writeUnits(float cents);
+    /// The interval list dialog's interval field, when a dialog exists, receives text (cents).
+    void writeDialogInterval(const QString &text);
     /// The press of a play button: stops the tone of player when it sounds, whatever the fields
     /// hold; otherwise checks the frequency it was given, the duration and the model, and starts it.
     void toggleTone(AudioPlay *&player, AudioPlay *other, QPushButton *button, const QString &playText,
@@ -110,6 +120,8 @@ private:
     /// The latest tuner opened; null once it is closed (a closed tuner is deleted).
     QPointer<AccordeurDlg> m_tuner;
     Modmod *m_modele = nullptr;
+    /// The latest interval list dialog; a closed one is only hidden.
+    QPointer<IntervDlg> m_intervDlg;
     int m_volume = 0; ///< dB, −50 … 50: gain of the modal renderings
     // The tones of Frequency 1 and 2, children of the window; null when not playing.
     AudioPlay *m_player1 = nullptr;

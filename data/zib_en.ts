@@ -560,6 +560,363 @@ The file was saved all the same</translation>
     </message>
 </context>
 <context>
+    <name>IntervDlg</name>
+    <message>
+        <source>Do-Ré-Mi...</source>
+        <translation>C-D-E...</translation>
+    </message>
+    <message>
+        <source>Do-Ré [0-200[</source>
+        <translation>C-D [0-200[</translation>
+    </message>
+    <message>
+        <source>Ré-Mi [200;400[</source>
+        <translation>D-E [200;400[</translation>
+    </message>
+    <message>
+        <source>Mi-Fa [400;500[</source>
+        <translation>E-F [400;500[</translation>
+    </message>
+    <message>
+        <source>Fa-Sol [500;700[</source>
+        <translation>F-G [500;700[</translation>
+    </message>
+    <message>
+        <source>Sol-La [700;900[</source>
+        <translation>G-A [700;900[</translation>
+    </message>
+    <message>
+        <source>La-Si [1000;1100[</source>
+        <translation>A-B [1000;1100[</translation>
+    </message>
+    <message>
+        <source>Si-Do [1100;1200[</source>
+        <translation>B-C [1100;1200[</translation>
+    </message>
+    <message>
+        <source>Do-Re [1200;1250]</source>
+        <translation>C-D [1200;1250]</translation>
+    </message>
+    <message>
+        <source>0-50-250...</source>
+        <translation>0-50-250...</translation>
+    </message>
+    <message>
+        <source>Micro-Tons [0;50[</source>
+        <translation>Microtones [0;50[</translation>
+    </message>
+    <message>
+        <source>Secondes [50,250[</source>
+        <translation>Seconds [50,250[</translation>
+    </message>
+    <message>
+        <source>Tierces [250,450[</source>
+        <translation>Thirds [250,450[</translation>
+    </message>
+    <message>
+        <source>Quartes [450,650[</source>
+        <translation>Fourths [450,650[</translation>
+    </message>
+    <message>
+        <source>Quintes [650,750[</source>
+        <translation>Fifths [650,750[</translation>
+    </message>
+    <message>
+        <source>Sixte [750,950[</source>
+        <translation>Sixths [750,950[</translation>
+    </message>
+    <message>
+        <source>Septième [950,1150[</source>
+        <translation>Sevenths [950,1150[</translation>
+    </message>
+    <message>
+        <source>Octave [1150,1250]</source>
+        <translation>Octave [1150,1250]</translation>
+    </message>
+    <message>
+        <source>Modèle de document XML invalide</source>
+        <translation>Invalid XML document template</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier pour écriture</source>
+        <translation>Cannot open the file for writing</translation>
+    </message>
+    <message>
+        <source>Sauvegarder un Intervalle</source>
+        <translation>Save an interval list</translation>
+    </message>
+    <message>
+        <source>Fichier d&apos;intervalles</source>
+        <translation>Interval file</translation>
+    </message>
+    <message>
+        <source>Erreur à l&apos;ouverture de la liste par défaut</source>
+        <translation>Error opening the default list</translation>
+    </message>
+    <message>
+        <source>Le document XML de liste d&apos;intervalle par défaut n&apos;a pas pu être ouvert. Vérifiez que le fichier &lt;b&gt;%1&lt;/b&gt; existe et est placé dans le répertoire des listes d&apos;intervalles. &lt;br/&gt;Sinon, vous pouvez utiliser une liste vide ou charger un autre fichier.</source>
+        <translation>The default interval list XML document could not be opened. Check that the file &lt;b&gt;%1&lt;/b&gt; exists and is in the interval lists folder. &lt;br/&gt;Otherwise you can use an empty list or load another file.</translation>
+    </message>
+    <message>
+        <source>Fichier :	 </source>
+        <translation>File:	 </translation>
+    </message>
+    <message>
+        <source>Erreur à l&apos;ouverture du document XML</source>
+        <translation>Error opening the XML document</translation>
+    </message>
+    <message>
+        <source>Le document XML de liste d&apos;intervalle n&apos;a pas pu être ouvert. Vérifiez que le nom est le bon et que le document est bien placé</source>
+        <translation>The interval list XML document could not be opened. Check that the name is right and that the document is in the right place</translation>
+    </message>
+    <message>
+        <source>Le document XML n&apos;a pas pu être attribué à l&apos;objet QDomDocument.</source>
+        <translation>The XML document could not be read as an interval list.</translation>
+    </message>
+    <message>
+        <source>L&apos;attribut nombre d&apos;intervalles est inexact %1</source>
+        <translation>The number of intervals attribute is wrong: %1</translation>
+    </message>
+    <message>
+        <source>La valeur en Cent est non valide</source>
+        <translation>The value in cents is not valid</translation>
+    </message>
+    <message>
+        <source>Attention !</source>
+        <translation>Warning!</translation>
+    </message>
+    <message>
+        <source>Cet interval existe déjà dans la liste !</source>
+        <translation>This interval is already in the list!</translation>
+    </message>
+    <message>
+        <source>L&apos;enregistrer à nouveau ?</source>
+        <translation>Add it again?</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Nouvelle Description à éditer</source>
+        <translation>New description to edit</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>Fréquence illégale</source>
+        <translation>Illegal frequency</translation>
+    </message>
+    <message>
+        <source>Définir d&apos;abord un modèle de synthèse</source>
+        <translation>Define a synthesis model first</translation>
+    </message>
+    <message>
+        <source>Impossible de jouer la liste : la sortie audio n&apos;est pas disponible</source>
+        <translation>Cannot play the list: the audio output is not available</translation>
+    </message>
+    <message>
+        <source>Jouer Liste</source>
+        <translation>Play List</translation>
+    </message>
+    <message>
+        <source>La liste a été modifiée</source>
+        <translation>The list has been modified</translation>
+    </message>
+    <message>
+        <source>Fermer sans enregistrer ?</source>
+        <translation>Close without saving?</translation>
+    </message>
+</context>
+<context>
+    <name>IntervDlgUi</name>
+    <message>
+        <source>&lt;font color=yellow&gt;&lt;b&gt;L&apos;intervalle ne doit pas dépasser 1250 cents&lt;/b&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=yellow&gt;&lt;b&gt;The interval must not exceed 1250 cents&lt;/b&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Ecart : &lt;font color=red&gt;%1&lt;/font&gt; c</source>
+        <translation>Deviation: &lt;font color=red&gt;%1&lt;/font&gt; c</translation>
+    </message>
+    <message>
+        <source>Nouveau</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Créer une nouvelle liste à partir d&apos;une liste vide</source>
+        <translation>Start a new list from an empty one</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Charger une nouvelle liste à partir d&apos;un fichier</source>
+        <translation>Load a new list from a file</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Enregistrer la liste dans un fichier</source>
+        <translation>Save the list to a file</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Ajouter l&apos;intervalle courant à la liste</source>
+        <translation>Add the current interval to the list</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Supprimer l&apos;intervalle courant</source>
+        <translation>Remove the current interval</translation>
+    </message>
+    <message>
+        <source>Jouer Liste</source>
+        <translation>Play List</translation>
+    </message>
+    <message>
+        <source>Mélodie</source>
+        <translation>Melody</translation>
+    </message>
+    <message>
+        <source>Jouer un fragment mélodique</source>
+        <translation>Play a melodic fragment</translation>
+    </message>
+    <message>
+        <source>Calculer</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>Calculer l&apos;écart à la justesse losqu&apos;on transpose l&apos;intervalle courant</source>
+        <translation>Compute the deviation from just intonation when the current interval is transposed</translation>
+    </message>
+    <message>
+        <source>Intervalle en Cents, entre 0 et 1200</source>
+        <translation>Interval in cents, between 0 and 1200</translation>
+    </message>
+    <message>
+        <source>Intervalle en cents</source>
+        <translation>Interval in cents</translation>
+    </message>
+    <message>
+        <source>Fichier  : </source>
+        <translation>File: </translation>
+    </message>
+    <message>
+        <source>Titre</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Auteur</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>Développer</source>
+        <translation>Expand</translation>
+    </message>
+    <message>
+        <source>Développer toutes les catégories d&apos;intervalles</source>
+        <translation>Expand every interval category</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Liste</source>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>Justesse</source>
+        <translation>Justness</translation>
+    </message>
+    <message>
+        <source>ZIB - Edition de liste d&apos;intervalles</source>
+        <translation>ZIB - Interval List Editor</translation>
+    </message>
+</context>
+<context>
+    <name>ListView</name>
+    <message>
+        <source>Do</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Ré</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>La</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Représentation circulaire</source>
+        <translation>Circular view</translation>
+    </message>
+    <message>
+        <source>Transposer</source>
+        <translation>Transpose</translation>
+    </message>
+    <message>
+        <source>Transposer l&apos;échelle pour visualiser la justesse des intervalles</source>
+        <translation>Transpose the scale to see how just its intervals are</translation>
+    </message>
+    <message>
+        <source>Tierce pure 5/4</source>
+        <translation>Pure third 5/4</translation>
+    </message>
+    <message>
+        <source>Quarte 4/3</source>
+        <translation>Fourth 4/3</translation>
+    </message>
+    <message>
+        <source>Quinte 3/2</source>
+        <translation>Fifth 3/2</translation>
+    </message>
+    <message>
+        <source>Sixte Min. Juste 8/5</source>
+        <translation>Just minor sixth 8/5</translation>
+    </message>
+</context>
+<context>
     <name>MusicalNote</name>
     <message>
         <source>Do</source>

@@ -560,6 +560,363 @@ Le fichier a tout même été  enregistré</translation>
     </message>
 </context>
 <context>
+    <name>IntervDlg</name>
+    <message>
+        <source>Do-Ré-Mi...</source>
+        <translation>Do-Ré-Mi...</translation>
+    </message>
+    <message>
+        <source>Do-Ré [0-200[</source>
+        <translation>Do-Ré [0-200[</translation>
+    </message>
+    <message>
+        <source>Ré-Mi [200;400[</source>
+        <translation>Ré-Mi [200;400[</translation>
+    </message>
+    <message>
+        <source>Mi-Fa [400;500[</source>
+        <translation>Mi-Fa [400;500[</translation>
+    </message>
+    <message>
+        <source>Fa-Sol [500;700[</source>
+        <translation>Fa-Sol [500;700[</translation>
+    </message>
+    <message>
+        <source>Sol-La [700;900[</source>
+        <translation>Sol-La [700;900[</translation>
+    </message>
+    <message>
+        <source>La-Si [1000;1100[</source>
+        <translation>La-Si [1000;1100[</translation>
+    </message>
+    <message>
+        <source>Si-Do [1100;1200[</source>
+        <translation>Si-Do [1100;1200[</translation>
+    </message>
+    <message>
+        <source>Do-Re [1200;1250]</source>
+        <translation>Do-Re [1200;1250]</translation>
+    </message>
+    <message>
+        <source>0-50-250...</source>
+        <translation>0-50-250...</translation>
+    </message>
+    <message>
+        <source>Micro-Tons [0;50[</source>
+        <translation>Micro-Tons [0;50[</translation>
+    </message>
+    <message>
+        <source>Secondes [50,250[</source>
+        <translation>Secondes [50,250[</translation>
+    </message>
+    <message>
+        <source>Tierces [250,450[</source>
+        <translation>Tierces [250,450[</translation>
+    </message>
+    <message>
+        <source>Quartes [450,650[</source>
+        <translation>Quartes [450,650[</translation>
+    </message>
+    <message>
+        <source>Quintes [650,750[</source>
+        <translation>Quintes [650,750[</translation>
+    </message>
+    <message>
+        <source>Sixte [750,950[</source>
+        <translation>Sixte [750,950[</translation>
+    </message>
+    <message>
+        <source>Septième [950,1150[</source>
+        <translation>Septième [950,1150[</translation>
+    </message>
+    <message>
+        <source>Octave [1150,1250]</source>
+        <translation>Octave [1150,1250]</translation>
+    </message>
+    <message>
+        <source>Modèle de document XML invalide</source>
+        <translation>Modèle de document XML invalide</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Impossible d'ouvrir le fichier pour écriture</source>
+        <translation>Impossible d'ouvrir le fichier pour écriture</translation>
+    </message>
+    <message>
+        <source>Sauvegarder un Intervalle</source>
+        <translation>Sauvegarder un Intervalle</translation>
+    </message>
+    <message>
+        <source>Fichier d'intervalles</source>
+        <translation>Fichier d'intervalles</translation>
+    </message>
+    <message>
+        <source>Erreur à l'ouverture de la liste par défaut</source>
+        <translation>Erreur à l'ouverture de la liste par défaut</translation>
+    </message>
+    <message>
+        <source>Le document XML de liste d'intervalle par défaut n'a pas pu être ouvert. Vérifiez que le fichier &lt;b&gt;%1&lt;/b&gt; existe et est placé dans le répertoire des listes d'intervalles. &lt;br/&gt;Sinon, vous pouvez utiliser une liste vide ou charger un autre fichier.</source>
+        <translation>Le document XML de liste d'intervalle par défaut n'a pas pu être ouvert. Vérifiez que le fichier &lt;b&gt;%1&lt;/b&gt; existe et est placé dans le répertoire des listes d'intervalles. &lt;br/&gt;Sinon, vous pouvez utiliser une liste vide ou charger un autre fichier.</translation>
+    </message>
+    <message>
+        <source>Fichier :	 </source>
+        <translation>Fichier :	 </translation>
+    </message>
+    <message>
+        <source>Erreur à l'ouverture du document XML</source>
+        <translation>Erreur à l'ouverture du document XML</translation>
+    </message>
+    <message>
+        <source>Le document XML de liste d'intervalle n'a pas pu être ouvert. Vérifiez que le nom est le bon et que le document est bien placé</source>
+        <translation>Le document XML de liste d'intervalle n'a pas pu être ouvert. Vérifiez que le nom est le bon et que le document est bien placé</translation>
+    </message>
+    <message>
+        <source>Le document XML n'a pas pu être attribué à l'objet QDomDocument.</source>
+        <translation>Le document XML n'a pas pu être attribué à l'objet QDomDocument.</translation>
+    </message>
+    <message>
+        <source>L'attribut nombre d'intervalles est inexact %1</source>
+        <translation>L'attribut nombre d'intervalles est inexact %1</translation>
+    </message>
+    <message>
+        <source>La valeur en Cent est non valide</source>
+        <translation>La valeur en Cent est non valide</translation>
+    </message>
+    <message>
+        <source>Attention !</source>
+        <translation>Attention !</translation>
+    </message>
+    <message>
+        <source>Cet interval existe déjà dans la liste !</source>
+        <translation>Cet interval existe déjà dans la liste !</translation>
+    </message>
+    <message>
+        <source>L'enregistrer à nouveau ?</source>
+        <translation>L'enregistrer à nouveau ?</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Nouvelle Description à éditer</source>
+        <translation>Nouvelle Description à éditer</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>Fréquence illégale</source>
+        <translation>Fréquence illégale</translation>
+    </message>
+    <message>
+        <source>Définir d'abord un modèle de synthèse</source>
+        <translation>Définir d'abord un modèle de synthèse</translation>
+    </message>
+    <message>
+        <source>Impossible de jouer la liste : la sortie audio n'est pas disponible</source>
+        <translation>Impossible de jouer la liste : la sortie audio n'est pas disponible</translation>
+    </message>
+    <message>
+        <source>Jouer Liste</source>
+        <translation>Jouer Liste</translation>
+    </message>
+    <message>
+        <source>La liste a été modifiée</source>
+        <translation>La liste a été modifiée</translation>
+    </message>
+    <message>
+        <source>Fermer sans enregistrer ?</source>
+        <translation>Fermer sans enregistrer ?</translation>
+    </message>
+</context>
+<context>
+    <name>IntervDlgUi</name>
+    <message>
+        <source>&lt;font color=yellow&gt;&lt;b&gt;L'intervalle ne doit pas dépasser 1250 cents&lt;/b&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=yellow&gt;&lt;b&gt;L'intervalle ne doit pas dépasser 1250 cents&lt;/b&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Ecart : &lt;font color=red&gt;%1&lt;/font&gt; c</source>
+        <translation>Ecart : &lt;font color=red&gt;%1&lt;/font&gt; c</translation>
+    </message>
+    <message>
+        <source>Nouveau</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Créer une nouvelle liste à partir d'une liste vide</source>
+        <translation>Créer une nouvelle liste à partir d'une liste vide</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Charger une nouvelle liste à partir d'un fichier</source>
+        <translation>Charger une nouvelle liste à partir d'un fichier</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Enregistrer la liste dans un fichier</source>
+        <translation>Enregistrer la liste dans un fichier</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Ajouter l'intervalle courant à la liste</source>
+        <translation>Ajouter l'intervalle courant à la liste</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Supprimer l'intervalle courant</source>
+        <translation>Supprimer l'intervalle courant</translation>
+    </message>
+    <message>
+        <source>Jouer Liste</source>
+        <translation>Jouer Liste</translation>
+    </message>
+    <message>
+        <source>Mélodie</source>
+        <translation>Mélodie</translation>
+    </message>
+    <message>
+        <source>Jouer un fragment mélodique</source>
+        <translation>Jouer un fragment mélodique</translation>
+    </message>
+    <message>
+        <source>Calculer</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Calculer l'écart à la justesse losqu'on transpose l'intervalle courant</source>
+        <translation>Calculer l'écart à la justesse losqu'on transpose l'intervalle courant</translation>
+    </message>
+    <message>
+        <source>Intervalle en Cents, entre 0 et 1200</source>
+        <translation>Intervalle en Cents, entre 0 et 1200</translation>
+    </message>
+    <message>
+        <source>Intervalle en cents</source>
+        <translation>Intervalle en cents</translation>
+    </message>
+    <message>
+        <source>Fichier  : </source>
+        <translation>Fichier  : </translation>
+    </message>
+    <message>
+        <source>Titre</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Auteur</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Développer</source>
+        <translation>Développer</translation>
+    </message>
+    <message>
+        <source>Développer toutes les catégories d'intervalles</source>
+        <translation>Développer toutes les catégories d'intervalles</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Liste</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Justesse</source>
+        <translation>Justesse</translation>
+    </message>
+    <message>
+        <source>ZIB - Edition de liste d'intervalles</source>
+        <translation>ZIB - Edition de liste d'intervalles</translation>
+    </message>
+</context>
+<context>
+    <name>ListView</name>
+    <message>
+        <source>Do</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Ré</source>
+        <translation>Ré</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <translation>Fa</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>La</source>
+        <translation>La</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <translation>Si</translation>
+    </message>
+    <message>
+        <source>Représentation circulaire</source>
+        <translation>Représentation circulaire</translation>
+    </message>
+    <message>
+        <source>Transposer</source>
+        <translation>Transposer</translation>
+    </message>
+    <message>
+        <source>Transposer l'échelle pour visualiser la justesse des intervalles</source>
+        <translation>Transposer l'échelle pour visualiser la justesse des intervalles</translation>
+    </message>
+    <message>
+        <source>Tierce pure 5/4</source>
+        <translation>Tierce pure 5/4</translation>
+    </message>
+    <message>
+        <source>Quarte 4/3</source>
+        <translation>Quarte 4/3</translation>
+    </message>
+    <message>
+        <source>Quinte 3/2</source>
+        <translation>Quinte 3/2</translation>
+    </message>
+    <message>
+        <source>Sixte Min. Juste 8/5</source>
+        <translation>Sixte Min. Juste 8/5</translation>
+    </message>
+</context>
+<context>
     <name>MusicalNote</name>
     <message>
         <source>Do</source>

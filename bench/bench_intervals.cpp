@@ -1,0 +1,82 @@
+// The interval list dialog: from a 1200-interval ".int" file to its tree shown, as "Ouvrir" does it
+// (read, parse, sort and count, build the tree model, lay out and paint the dialog).
+
+#include "Figures.h"
+
+#include "app/MainWindow.h"
+#include "intervals/IntervDlg.h"
+#include "intervals/IntervalListFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLoggingCategory>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+#include <cmath>
+
+namespace {
+
+QApplication &application()
+{
+    static int argc = 1;
+    static char nom[] = "bench_intervals";
+    static char *argv[] = {nom, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+class QuietMainWindow : public MainWindow
+{
+public:
+    float frequency1() const override { return 440; }
+    float decimalRatio() const override { return 1; }
+    float duration() const override { return 1; }
+    int waveform() const override { return 0; }
+    int freqEch() const override { return 44100; }
+    Modmod *modele() const override { return nullptr; }
+    void setModele(Modmod *) override {}
+    void deg2interv(const ListInterv &, int) override {}
+    const ListInterv *intervalList() const override { return nullptr; }
+    void openMelodyEditor(QWidget *, const ListInterv &) override {}
+};
+
+} // namespace
+
+static void BM_Load1200IntervalsAndShowTree(benchmark::State &state)
+{
+    application();
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    QTemporaryDir dir;
+    IntervalListFile::Contents contents;
+    contents.title = QStringLiteral("1200");
+    for (int k = 0; k < 1200; ++k) {
+        Interval i;
+        i.cent = k * 1.0417f;
+        i.frac = std::pow(2.0f, i.cent / 1200);
+        i.desc = QStringLiteral("Intervalle %1").arg(k);
+        contents.intervals << i;
+    }
+    const QString path = dir.filePath(QStringLiteral("l.int"));
+    QString error;
+    if (!IntervalListFile::write(path, contents, &error)) {
+        state.SkipWithError(qPrintable(error));
+        return;
+    }
+    QuietMainWindow main;
+    IntervDlg d(&main);
+    d.show();
+    d.treeView()->expandAll();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        d.loadDom(path);
+        d.repaint();
+        d.treeView()->viewport()->repaint();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_Load1200IntervalsAndShowTree)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+ZIB_FIGURE("load a 1200-interval list file and show its tree (median of 10)",
+           "BM_Load1200IntervalsAndShowTree/repeats:10_median", "ms");
