@@ -15,8 +15,9 @@
 /// vector kernels hold eight modes per register, in passes of a few registers over blocks of
 /// samples. SSE2 steps every mode exactly as the plain path and only adds the output in another
 /// order: each sortie[k] lies within 2·nbModes·2^−24·Σ|poids[i]·y_i| of the plain one. AVX2 also
-/// fuses the multiply-adds: each step differs from the plain one in its last bit at most, and the
-/// differences carry on in the ring as rounding does (about 1e−5 of the peak after 48000 samples).
+/// fuses the multiply-adds: from the same state a step's y differs from the plain one by at most
+/// 2^−23·(|c1·etat1[i]| + |c2·etat2[i]|), and the differences carry on in the ring as rounding
+/// errors do (a few 1e−5 of the peak after one second at 48000 Hz).
 void ringModes(const Oscil *oscil, const float *poids, float *etat1, float *etat2, int nbModes,
                float *sortie, int n, fft::Simd simd = fft::Simd::Best);
 
