@@ -9,8 +9,8 @@ namespace fft {
 /// usableSimd(), the one gate. Tests and benchmarks request the narrower sets to run them here.
 enum class Simd {
     None, ///< plain C++, no kernel: the reference every set must reproduce
-    Sse2, ///< 2 doubles / 8 16-bit integers per vector, every x86-64 processor
-    Avx2, ///< 4 doubles / 16 16-bit integers per vector, with FMA
+    Sse2, ///< 2 doubles / 4 floats / 8 16-bit integers per register, every x86-64 processor
+    Avx2, ///< 4 doubles / 8 floats / 16 16-bit integers per register, with FMA
     Best, ///< as a request only: the widest set this processor runs
 };
 
