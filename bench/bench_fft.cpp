@@ -2,6 +2,7 @@
 // 64-byte aligned buffers of random samples, and the three pitch detectors on a buffer of the
 // tuner's largest size.
 
+#include "CpuTime.h"
 #include "Figures.h"
 
 #include "fft/RealFft.h"
@@ -14,7 +15,6 @@
 #include <QLoggingCategory>
 
 #include <cmath>
-#include <ctime>
 #include <random>
 #include <string>
 #include <vector>
@@ -29,26 +29,12 @@ void fillRandom(double *x, long n)
         x[i] = uniform(generator);
 }
 
-// The transforms take microseconds and the machine may be busy: each iteration times a batch on
-// this thread's CPU clock (time spent descheduled does not count) and reports the time of one
-// transform; the figures take the median of the repetitions. FFTW is timed the same way.
-double threadSeconds()
-{
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
+// The transforms take microseconds and the machine may be busy: batches timed on the thread's CPU
+// clock, the median of the repetitions (CpuTime.h). FFTW is timed the same way.
 template <class Transform>
 void timeBatches(benchmark::State &state, Transform transform)
 {
-    const int batch = int(std::max(1L, 65536 / state.range(0)));
-    for (auto _ : state) {
-        const double start = threadSeconds();
-        for (int i = 0; i < batch; ++i)
-            transform();
-        state.SetIterationTime((threadSeconds() - start) / batch);
-    }
+    zibbench::timeBatches(state, int(std::max(1L, 65536 / state.range(0))), transform);
 }
 
 void realFftForward(benchmark::State &state, fft::Simd simd)
@@ -72,12 +58,6 @@ void BM_RealFft(benchmark::State &state)
 }
 BENCHMARK(BM_RealFft)->RangeMultiplier(2)->Range(512, 8192)->UseManualTime()->MinTime(0.05)->Repetitions(9)->ReportAggregatesOnly(true);
 
-void BM_RealFftSse2(benchmark::State &state)
-{
-    realFftForward(state, fft::Simd::Sse2);
-}
-BENCHMARK(BM_RealFftSse2)->RangeMultiplier(2)->Range(512, 8192)->UseManualTime()->MinTime(0.05)->Repetitions(9)->ReportAggregatesOnly(true);
-
 void BM_FftwR2c(benchmark::State &state)
 {
     const int n = int(state.range(0));
@@ -96,21 +76,13 @@ void BM_FftwR2c(benchmark::State &state)
 }
 BENCHMARK(BM_FftwR2c)->RangeMultiplier(2)->Range(512, 8192)->UseManualTime()->MinTime(0.05)->Repetitions(9)->ReportAggregatesOnly(true);
 
-std::string median(const char *run)
-{
-    return std::string(run) + "/min_time:0.050/repeats:9/manual_time_median";
-}
+using zibbench::median;
 
 ZIB_FIGURE("RealFft forward N=512", median("BM_RealFft/512"), "us", "", "FFTW r2c MEASURE", median("BM_FftwR2c/512"));
 ZIB_FIGURE("RealFft forward N=1024", median("BM_RealFft/1024"), "us", "", "FFTW r2c MEASURE", median("BM_FftwR2c/1024"));
 ZIB_FIGURE("RealFft forward N=2048", median("BM_RealFft/2048"), "us", "", "FFTW r2c MEASURE", median("BM_FftwR2c/2048"));
 ZIB_FIGURE("RealFft forward N=4096", median("BM_RealFft/4096"), "us", "", "FFTW r2c MEASURE", median("BM_FftwR2c/4096"));
 ZIB_FIGURE("RealFft forward N=8192", median("BM_RealFft/8192"), "us", "", "FFTW r2c MEASURE", median("BM_FftwR2c/8192"));
-ZIB_FIGURE("RealFft forward N=512 (SSE2 fallback)", median("BM_RealFftSse2/512"), "us", "", "FFTW r2c MEASURE", median("BM_FftwR2c/512"));
-ZIB_FIGURE("RealFft forward N=1024 (SSE2 fallback)", median("BM_RealFftSse2/1024"), "us", "", "FFTW r2c MEASURE", median("BM_FftwR2c/1024"));
-ZIB_FIGURE("RealFft forward N=2048 (SSE2 fallback)", median("BM_RealFftSse2/2048"), "us", "", "FFTW r2c MEASURE", median("BM_FftwR2c/2048"));
-ZIB_FIGURE("RealFft forward N=4096 (SSE2 fallback)", median("BM_RealFftSse2/4096"), "us", "", "FFTW r2c MEASURE", median("BM_FftwR2c/4096"));
-ZIB_FIGURE("RealFft forward N=8192 (SSE2 fallback)", median("BM_RealFftSse2/8192"), "us", "", "FFTW r2c MEASURE", median("BM_FftwR2c/8192"));
 
 // The detectors on 8192 samples at 44100 Hz (186 ms of sound): a 196 Hz tone with harmonics and
 // some noise, Hann window for the spectral ones. Each spectral analysis starts with
@@ -155,12 +127,6 @@ void BM_Autocorrelation(benchmark::State &state)
     autocorrelation(state, fft::Simd::Best);
 }
 BENCHMARK(BM_Autocorrelation);
-
-void BM_AutocorrelationSse2(benchmark::State &state)
-{
-    autocorrelation(state, fft::Simd::Sse2);
-}
-BENCHMARK(BM_AutocorrelationSse2);
 
 void BM_Cepstrum(benchmark::State &state)
 {
@@ -209,7 +175,6 @@ void BM_HarmonicSumRebuilt(benchmark::State &state)
 BENCHMARK(BM_HarmonicSumRebuilt);
 
 ZIB_FIGURE("autocorrelation N=8192 44100 Hz", "BM_Autocorrelation", "ms");
-ZIB_FIGURE("autocorrelation N=8192 44100 Hz (SSE2 fallback)", "BM_AutocorrelationSse2", "ms");
 ZIB_FIGURE("cepstrum N=8192 44100 Hz", "BM_Cepstrum", "ms");
 ZIB_FIGURE("HPS N=8192 44100 Hz", "BM_HarmonicSum", "ms");
 ZIB_FIGURE("HPS N=8192 44100 Hz, work arrays rebuilt", "BM_HarmonicSumRebuilt", "ms");

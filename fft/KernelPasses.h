@@ -2,8 +2,7 @@
 #define FFT_KERNELPASSES_H
 
 // The passes of RealFft<double>'s vector kernels, written once for any vector type V. Included
-// only by KernelsSse2.cpp and KernelsAvx2.cpp, after their vector type; everything here has
-// internal linkage, so code compiled for AVX2 can never be merged into code that runs without it.
+// only by Kernels.cpp, after its vector type; everything here has internal linkage, so code compiled for AVX2 can never be merged into code that runs without it.
 //
 // V provides: width; load, broadcast, store, reversed; + − *; fmadd(a, b, c) = a·b + c and
 // fmsub(a, b, c) = a·b − c; storeTransposed(v, base, offsets, column), which stores lane t of the
@@ -269,7 +268,7 @@ void sweepOf(const double *src, double *dst, long length, long m, const double *
 }
 
 template <class V>
-void runSweeps(const fft::kernels::Sweeps &s)
+void runSweepsOf(const fft::kernels::Sweeps &s)
 {
     if (s.leafBits == 4)
         leavesOfStride<V, 16>(s, s.first);

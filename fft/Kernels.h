@@ -1,8 +1,8 @@
 #ifndef FFT_KERNELS_H
 #define FFT_KERNELS_H
 
-// Vector kernels of RealFft<double>, one set per instruction set, each compiled in its own source
-// with that set's flags (KernelsSse2.cpp, KernelsAvx2.cpp). Only plain data crosses this boundary.
+// Vector kernels of RealFft<double>: Kernels.cpp, compiled once per instruction set by
+// zib_vector_kernels(). Only plain data crosses this boundary.
 
 namespace fft {
 namespace kernels {
@@ -21,12 +21,14 @@ struct Sweeps
     double *second;           ///< written by the first sweep, then by every second one
 };
 
-/// Whether this build holds the kernels of a set (run*() does nothing otherwise).
-bool builtSse2();
-bool builtAvx2();
-
-void runSse2(const Sweeps &s);
-void runAvx2(const Sweeps &s);
+/// The leaves and sweeps of s, on the set of the namespace; call one only where
+/// fft::usableSimd() returns its set.
+namespace sse2 {
+void runSweeps(const Sweeps &s);
+}
+namespace avx2 {
+void runSweeps(const Sweeps &s);
+}
 
 } // namespace kernels
 } // namespace fft

@@ -169,9 +169,9 @@ void RealFft<T>::forwardVector(T *f, const T *x) const
         const kernels::Sweeps s{m_bits, leafBits, top, m_bitReversal.data(), m_cosines.data(),
                                 x, first, second};
         if (m_simd == Simd::Avx2)
-            kernels::runAvx2(s);
+            kernels::avx2::runSweeps(s);
         else
-            kernels::runSse2(s);
+            kernels::sse2::runSweeps(s);
         T *src = sweeps % 2 == 0 ? first : second;
         for (int pass = top; pass < m_bits; ++pass) {
             T *dst = src == f ? work : f;

@@ -20,7 +20,9 @@ namespace fft {
 /// For doubles from 64 points up, vector kernels run the passes (the bit reversal folded into 16-
 /// or 32-point leaf transforms, then the passes merged two by two); shorter lengths, Simd::None and
 /// other types run the radix-2 passes one by one. Both take their twiddle factors from the same
-/// cosine table, and those of the passes beyond 2^12 from rotators.
+/// cosine table, and those of the passes beyond 2^12 from rotators. The kernels round differently
+/// (the π/4 butterflies, fused multiply-adds with AVX2): their outputs lie within
+/// log2(L)·2^−52·max|f| of the plain passes'.
 ///
 /// forward() is const and allocates nothing, but uses the object's work buffer: one object serves
 /// one thread.

@@ -1,42 +1,34 @@
 #include "fft/Simd.h"
 
-#include "fft/Kernels.h"
-
 namespace fft {
 
 namespace {
 
-bool hasAvx2()
+// What the processor runs does not change while the program runs: it is asked once. The answer
+// includes the system's support: AVX registers the system does not save count as absent.
+bool processorRunsAvx2()
 {
-#if defined(__x86_64__)
-    __builtin_cpu_init();
-    return kernels::builtAvx2() && __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
-#else
-    return false;
-#endif
-}
-
-bool hasSse2()
-{
-#if defined(__x86_64__)
-    return kernels::builtSse2();
-#else
-    return false;
-#endif
+    static const bool runs = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+    }();
+    return runs;
 }
 
 } // namespace
 
 Simd usableSimd(Simd wanted)
 {
-    if (wanted == Simd::Best || wanted == Simd::Avx2) {
-        if (hasAvx2())
-            return Simd::Avx2;
-        wanted = Simd::Sse2;
-    }
-    if (wanted == Simd::Sse2 && hasSse2())
+    switch (wanted) {
+    case Simd::None:
+        return Simd::None;
+    case Simd::Sse2:
         return Simd::Sse2;
-    return Simd::None;
+    case Simd::Avx2:
+    case Simd::Best:
+        break;
+    }
+    return processorRunsAvx2() ? Simd::Avx2 : Simd::Sse2;
 }
 
 const char *simdName(Simd simd)

@@ -3,18 +3,19 @@
 
 namespace fft {
 
-/// Instruction sets of the vector kernels (the transform's passes, the tuner's correlation).
-/// The program is built for any x86-64 processor; the wider kernels are compiled apart and chosen
-/// at run time from what the processor reports.
+/// Instruction sets of the vector kernels (the transform's passes, the tuner's correlation, the
+/// modal bank's ring). The program is built for any x86-64 processor; each kernel is compiled once
+/// per set (zib_vector_kernels() in cmake/ZibKernels.cmake) and every caller picks the set through
+/// usableSimd(), the one gate. Tests and benchmarks request the narrower sets to run them here.
 enum class Simd {
-    None, ///< plain C++: the transform's radix-2 passes one after the other
-    Sse2, ///< 2 doubles / 8 16-bit integers per vector, every x86-64 processor
-    Avx2, ///< 4 doubles / 16 16-bit integers per vector, with FMA
+    None, ///< plain C++, no kernel: the reference every set must reproduce
+    Sse2, ///< 2 doubles / 4 floats / 8 16-bit integers per register, every x86-64 processor
+    Avx2, ///< 4 doubles / 8 floats / 16 16-bit integers per register, with FMA
     Best, ///< as a request only: the widest set this processor runs
 };
 
-/// The set a request runs on here: Best becomes the widest available, a set the processor (or the
-/// build, off x86-64) lacks falls back to the next narrower one.
+/// The set a request runs on here: Best becomes the widest the processor runs, a set it lacks
+/// falls back to the next narrower one (SSE2 is always there); None stays None.
 Simd usableSimd(Simd wanted);
 
 /// "none", "sse2" or "avx2" (for logs and benchmark labels).

@@ -18,12 +18,19 @@ qint64 plainLagProduct(const qint16 *x, int n, int lag)
 
 void lagProducts(const qint16 *x, int n, int minLag, int maxLag, qint64 *sums, fft::Simd simd)
 {
-    simd = fft::usableSimd(simd);
     // Lags from n on have no product.
     const int lastLag = std::min(maxLag, n - 1);
-    auto fourLags = simd == fft::Simd::Avx2 && lagkernels::builtAvx2()   ? lagkernels::fourLagsAvx2
-                    : simd == fft::Simd::Sse2 && lagkernels::builtSse2() ? lagkernels::fourLagsSse2
-                                                                         : nullptr;
+    void (*fourLags)(const std::int16_t *, int, int, long long *) = nullptr;
+    switch (fft::usableSimd(simd)) {
+    case fft::Simd::Avx2:
+        fourLags = lagkernels::avx2::fourLags;
+        break;
+    case fft::Simd::Sse2:
+        fourLags = lagkernels::sse2::fourLags;
+        break;
+    default:
+        break;
+    }
     int lag = minLag;
     if (fourLags && lastLag - minLag + 1 >= 4) {
         for (; lag + 3 <= lastLag; lag += 4)

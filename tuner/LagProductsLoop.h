@@ -2,8 +2,8 @@
 #define LAGPRODUCTSLOOP_H
 
 // The loop of the lagProducts() kernels, written once for an integer vector type I. Included only
-// by LagProductsSse2.cpp and LagProductsAvx2.cpp after their I; internal linkage throughout, so
-// AVX2 code never merges into code that runs without it.
+// by LagProductsKernels.cpp after its I; internal linkage throughout, so AVX2 code never merges
+// into code that runs without it.
 //
 // I provides: width (16-bit lanes), Acc, zero(), load(), biasedPairs(), add64(), high(), sum64().
 //

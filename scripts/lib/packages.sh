@@ -1,5 +1,5 @@
 # Debian packages of the build, the program and the tests, and their installation.
-# Sourced by scripts/run and scripts/test.
+# Sourced by scripts/run, scripts/test and bench/run.
 
 # To configure and build everything, tests included (Qt Test comes with qtbase5-dev).
 # libqt5multimedia5-plugins holds Qt's PulseAudio back-end: without it Qt sees no audio device.
@@ -16,6 +16,10 @@ ZIB_TEST_PACKAGES=(pulseaudio sox libimage-exiftool-perl libxml2-utils xvfb x11-
 # What builds the Debian package: CPack computes its dependencies with dpkg-shlibdeps, which
 # recognises the program with file.
 ZIB_PACKAGE_PACKAGES=(dpkg-dev file)
+
+# Only bench/run needs these: Google Benchmark, FFTW 3 (the FFT's anchor, linked by bench_fft
+# alone), sox (the WAV rendering's anchor) and a private sound server for the tuner's figures.
+ZIB_BENCH_PACKAGES=(libbenchmark-dev libfftw3-dev sox pulseaudio)
 
 # Prints the packages among "$@" that are not installed, one a line.
 zib_missing_packages() {

@@ -83,6 +83,32 @@ double relativeError(const std::vector<double> &f, const std::vector<long double
     return double(magnitude > 0 ? error / magnitude : error);
 }
 
+enum class TestSignal { Uniform, WideRange, ToneOverOffset };
+
+// Uniform in [−1, 1]; magnitudes spread over twelve decades with random signs; a tone of
+// amplitude 1 over an offset of 1000 (one large bin beside small ones).
+std::vector<double> testSignal(TestSignal kind, long length, unsigned seed)
+{
+    std::mt19937 generator(seed);
+    std::uniform_real_distribution<double> uniform(-1.0, 1.0);
+    std::uniform_real_distribution<double> decade(-6.0, 6.0);
+    std::vector<double> x(length);
+    for (long i = 0; i < length; ++i) {
+        switch (kind) {
+        case TestSignal::Uniform:
+            x[i] = uniform(generator);
+            break;
+        case TestSignal::WideRange:
+            x[i] = std::copysign(std::pow(10.0, decade(generator)), uniform(generator));
+            break;
+        case TestSignal::ToneOverOffset:
+            x[i] = 1000.0 + std::sin(2 * 3.141592653589793 * 37.25 * double(i) / double(length));
+            break;
+        }
+    }
+    return x;
+}
+
 void addSimdRows(const char *prefix, long length)
 {
     const Simd sets[] = {Simd::None, Simd::Sse2, Simd::Avx2};
@@ -108,6 +134,8 @@ private slots:
     void aleatoireContreTransformeeDirecte();
     void longueursAvecRotateurs_data();
     void longueursAvecRotateurs();
+    void vectorSetsMatchPlainPasses_data();
+    void vectorSetsMatchPlainPasses();
     void transformeesSuccessivesIndependantes();
     void jeuDInstructionsDemande();
     void tableInitialiseeEtRedimensionnee();
@@ -218,6 +246,55 @@ void TestRealFft::longueursAvecRotateurs()
     }
     const double relative = double(error / magnitude);
     QVERIFY2(relative < 1e-12, qPrintable(QStringLiteral("relative error %1").arg(relative)));
+}
+
+void TestRealFft::vectorSetsMatchPlainPasses_data()
+{
+    QTest::addColumn<long>("length");
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<Simd>("simd");
+    const struct
+    {
+        const char *name;
+        TestSignal kind;
+    } kinds[] = {{"uniform", TestSignal::Uniform},
+                 {"twelve decades", TestSignal::WideRange},
+                 {"tone over an offset", TestSignal::ToneOverOffset}};
+    for (Simd simd : {Simd::Sse2, Simd::Avx2}) {
+        if (fft::usableSimd(simd) != simd)
+            continue;
+        for (long length = 8; length <= (1L << 15); length *= 2)
+            for (const auto &signal : kinds)
+                QTest::addRow("%s L=%ld %s", signal.name, length, fft::simdName(simd))
+                    << length << int(signal.kind) << simd;
+    }
+}
+
+// The vector kernels round differently from the plain passes, never by more than log2(L) units
+// of the last place of the largest output.
+void TestRealFft::vectorSetsMatchPlainPasses()
+{
+    QFETCH(long, length);
+    QFETCH(int, signal);
+    QFETCH(Simd, simd);
+    const std::vector<double> x = testSignal(TestSignal(signal), length, 321u + unsigned(length));
+    std::vector<double> plain(length);
+    std::vector<double> vector(length);
+    RealFft<double>(length, Simd::None).forward(plain.data(), x.data());
+    RealFft<double> transform(length, simd);
+    QCOMPARE(transform.simd(), simd);
+    transform.forward(vector.data(), x.data());
+    double largest = 0;
+    for (double v : plain)
+        largest = std::max(largest, std::fabs(v));
+    const double tolerance = double(transform.bits()) * std::ldexp(largest, -52);
+    for (long i = 0; i < length; ++i)
+        QVERIFY2(std::fabs(vector[i] - plain[i]) <= tolerance,
+                 qPrintable(QStringLiteral("f[%1] = %2 instead of %3 (tolerance %4)")
+                                .arg(i)
+                                .arg(vector[i], 0, 'g', 17)
+                                .arg(plain[i], 0, 'g', 17)
+                                .arg(tolerance)));
 }
 
 // forward() keeps no state between calls: the same input gives the same bits after another one.

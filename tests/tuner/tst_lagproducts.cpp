@@ -2,6 +2,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -51,6 +52,8 @@ class TestLagProducts : public QObject
 private slots:
     void egalesALaReference_data();
     void egalesALaReference();
+    void vectorSetsMatchPlainPath_data();
+    void vectorSetsMatchPlainPath();
 };
 
 void TestLagProducts::egalesALaReference_data()
@@ -109,6 +112,37 @@ void TestLagProducts::egalesALaReference()
                                 .arg(lag)
                                 .arg(sums[std::size_t(lag - minLag)])
                                 .arg(expected)));
+    }
+}
+
+void TestLagProducts::vectorSetsMatchPlainPath_data()
+{
+    QTest::addColumn<fft::Simd>("simd");
+    for (fft::Simd simd : {fft::Simd::Sse2, fft::Simd::Avx2})
+        if (fft::usableSimd(simd) == simd)
+            QTest::newRow(fft::simdName(simd)) << simd;
+}
+
+// Every length up to a few vectors and every window of lags around it, so that each split of the
+// samples into vectors and tail and of the lags into groups of four (overlapping the last) meets
+// the plain loop's integers.
+void TestLagProducts::vectorSetsMatchPlainPath()
+{
+    QFETCH(fft::Simd, simd);
+    const std::vector<qint16> x = makeSignal(Signal::RandomWithExtremes, 80);
+    std::vector<qint64> plain(100);
+    std::vector<qint64> vector(100);
+    for (int n = 0; n <= 80; ++n) {
+        for (int minLag = 0; minLag <= 9; ++minLag) {
+            for (int maxLag = minLag; maxLag <= n + 6 && maxLag - minLag < 100; ++maxLag) {
+                std::fill(plain.begin(), plain.end(), -1);
+                std::fill(vector.begin(), vector.end(), -1);
+                lagProducts(x.data(), n, minLag, maxLag, plain.data(), fft::Simd::None);
+                lagProducts(x.data(), n, minLag, maxLag, vector.data(), simd);
+                if (vector != plain)
+                    QFAIL(qPrintable(QStringLiteral("n = %1, lags %2 … %3").arg(n).arg(minLag).arg(maxLag)));
+            }
+        }
     }
 }
 

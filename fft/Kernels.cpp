@@ -1,7 +1,12 @@
-// RealFft<double> kernels on AVX2 with FMA: four doubles per vector. This file alone is compiled
-// with -mavx2 -mfma; RealFft calls it only when the processor reports both.
+// RealFft<double> kernels, compiled once per instruction set (ZIB_KERNEL_SET): SSE2, the x86-64
+// baseline, two doubles per vector; AVX2 with FMA, four doubles per vector. RealFft calls a set
+// only where fft::usableSimd() returns it.
 
 #include "fft/Kernels.h"
+
+#ifndef ZIB_KERNEL_SET
+#error "built once per instruction set by zib_vector_kernels()"
+#endif
 
 #if defined(__AVX2__) && defined(__FMA__)
 
@@ -40,27 +45,42 @@ struct V
 
 } // namespace
 
-#include "fft/KernelPasses.h"
-
-bool fft::kernels::builtAvx2()
-{
-    return true;
-}
-
-void fft::kernels::runAvx2(const Sweeps &s)
-{
-    runSweeps<V>(s);
-}
-
 #else
 
-bool fft::kernels::builtAvx2()
-{
-    return false;
-}
+#include <emmintrin.h>
 
-void fft::kernels::runAvx2(const Sweeps &)
+namespace {
+
+struct V
 {
-}
+    static constexpr int width = 2;
+    __m128d v;
+
+    static V load(const double *p) { return {_mm_loadu_pd(p)}; }
+    static V broadcast(double a) { return {_mm_set1_pd(a)}; }
+    void store(double *p) const { _mm_storeu_pd(p, v); }
+    V reversed() const { return {_mm_shuffle_pd(v, v, 1)}; }
+
+    friend V operator+(V a, V b) { return {_mm_add_pd(a.v, b.v)}; }
+    friend V operator-(V a, V b) { return {_mm_sub_pd(a.v, b.v)}; }
+    friend V operator*(V a, V b) { return {_mm_mul_pd(a.v, b.v)}; }
+    friend V fmadd(V a, V b, V c) { return a * b + c; }
+    friend V fmsub(V a, V b, V c) { return a * b - c; }
+
+    static void storeTransposed(const V *x, double *base, const long *offsets, long column)
+    {
+        _mm_storeu_pd(base + offsets[0] + column, _mm_unpacklo_pd(x[0].v, x[1].v));
+        _mm_storeu_pd(base + offsets[1] + column, _mm_unpackhi_pd(x[0].v, x[1].v));
+    }
+};
+
+} // namespace
 
 #endif
+
+#include "fft/KernelPasses.h"
+
+void fft::kernels::ZIB_KERNEL_SET::runSweeps(const Sweeps &s)
+{
+    runSweepsOf<V>(s);
+}
