@@ -5,6 +5,7 @@
 #include "app/MusicalNote.h"
 #include "app/globals.h"
 #include "intervals/ListInterv.h"
+#include "melody/MelodyDlg.h"
 #include "synth/AudioPlay.h"
 #include "synth/Generator.h"
 #include "synth/LecteurFichier.h"
@@ -750,8 +751,10 @@ const ListInterv *Diapason::intervalList() const
 
 void Diapason::openMelodyEditor(QWidget *parent, const ListInterv &liste)
 {
-    Q_UNUSED(parent)
-    Q_UNUSED(liste)
+    // A closed editor goes with its render, which may hold minutes of sound.
+    auto *editeur = new MelodyDlg(this, liste, parent ? parent : this);
+    editeur->setAttribute(Qt::WA_DeleteOnClose);
+    editeur->show();
 }
 
 void Diapason::jouer1()
