@@ -41,6 +41,10 @@ namespace {
 
 const QColor kGrey(106, 104, 100);
 
+// Marks a degree spin box that holds no degree of the list (an illegal degree read from a file)
+// until the user sets one: the check before a render or a save refuses its note.
+const char *const kIllegalDegree = "illegalDegree";
+
 QString g6(double v)
 {
     return QString::number(v, 'g', 6);
@@ -177,8 +181,11 @@ int MelodyDlg::rowOf(const QWidget *widget, int column) const
 QVector<NoteRow> MelodyDlg::noteRows() const
 {
     QVector<NoteRow> rows;
-    for (int r = 0; r < m_ui.tablNotes->rowCount(); ++r)
-        rows.append({cellText(r, 0), cellText(r, 3), cellText(r, 4), deg(r), oct(r)});
+    for (int r = 0; r < m_ui.tablNotes->rowCount(); ++r) {
+        const QSpinBox *degree = spinAt(r, 1);
+        const bool illegal = degree && degree->property(kIllegalDegree).toBool();
+        rows.append({cellText(r, 0), cellText(r, 3), cellText(r, 4), illegal ? -1 : deg(r), oct(r)});
+    }
     return rows;
 }
 
@@ -305,6 +312,7 @@ QSpinBox *MelodyDlg::newOctaveSpin(bool named, int value)
 
 void MelodyDlg::showDegree(QSpinBox *spin, int d)
 {
+    spin->setProperty(kIllegalDegree, false);
     if (d >= 0 && d < nbDeg()) {
         spin->setSuffix(QStringLiteral(": (%1)").arg(roundHalfAway(degres[d].cent)));
         spin->setToolTip(degres[d].desc);
@@ -763,6 +771,7 @@ void MelodyDlg::loadDom(QString name)
                 degree->setValue(note.deg.toInt());
                 showDegree(degree, degree->value());
             } else {
+                degree->setProperty(kIllegalDegree, true);
                 setBase(degree, Qt::red);
                 degree->setToolTip(tr("Degré illégal %1 dépassant le nombre de degrés dans la liste").arg(note.deg));
             }
