@@ -28,8 +28,8 @@ QPolygon EnvelopeGeometry::polyline(const QVector<QPair<QString, QString>> &rows
     for (const auto &row : rows) {
         if (row.first.isEmpty() || row.second.isEmpty())
             continue;
-        line << QPoint(origin.x() + roundHalfAway(double(cellValue(row.first)) * kWidth),
-                       yb - roundHalfAway(double(cellValue(row.second)) * kHeight));
+        line << QPoint(origin.x() + pixel(double(cellValue(row.first)) * kWidth),
+                       yb - pixel(double(cellValue(row.second)) * kHeight));
     }
     line << QPoint(origin.x() + kWidth, yb);
     return line;

@@ -1,10 +1,25 @@
 #include "melody/MelodyRules.h"
 
+#include <algorithm>
 #include <cmath>
 
 int roundHalfAway(double v)
 {
-    return int(std::round(v));
+    if (!(v == v))
+        return 0;
+    const double r = std::round(v);
+    if (r >= 2147483647.0)
+        return 2147483647;
+    if (r <= -2147483648.0)
+        return -2147483647 - 1;
+    return int(r);
+}
+
+int pixel(double v)
+{
+    if (!(v == v))
+        return 0;
+    return int(std::round(std::max(-double(kMaxPixel), std::min(double(kMaxPixel), v))));
 }
 
 float cellValue(const QString &text)

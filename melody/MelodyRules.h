@@ -21,8 +21,16 @@ constexpr float kMaxDuration = 10.0f;
 constexpr int kMinOctave = -2;
 constexpr int kMaxOctave = 2;
 
-/// Nearest integer, halves away from zero (also for negative values).
+/// Nearest integer, halves away from zero (also for negative values); NaN gives 0 and values
+/// beyond the int range are bounded to it.
 int roundHalfAway(double v);
+
+/// Farthest a drawing coordinate goes, pixels: absurd values read from a file (a duration of
+/// 1e30) draw off the widget instead of overflowing.
+constexpr int kMaxPixel = 1000000;
+
+/// A drawing coordinate: v rounded half away from zero, NaN as 0, bounded to ±kMaxPixel.
+int pixel(double v);
 
 /// A cell's text as a float, 0 when it is empty or not a number.
 float cellValue(const QString &text);

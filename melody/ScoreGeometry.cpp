@@ -10,7 +10,7 @@ int ScoreGeometry::widgetWidth(float duree, int echelle)
 {
     if (!(duree > 0.0f) || echelle < 1)
         return 0;
-    return int(std::ceil(duree / float(echelle))) * kBeatWidth;
+    return pixel(std::ceil(double(duree) / echelle) * kBeatWidth);
 }
 
 int ScoreGeometry::drawingHeight(int octMin, int octMax)
@@ -20,7 +20,7 @@ int ScoreGeometry::drawingHeight(int octMin, int octMax)
 
 int ScoreGeometry::width() const
 {
-    return roundHalfAway(double(duree) * kBeatWidth / echelle);
+    return pixel(double(duree) * kBeatWidth / echelle);
 }
 
 int ScoreGeometry::octaves() const
@@ -36,7 +36,7 @@ QVector<int> ScoreGeometry::timeLines() const
     if (!(step < float(w)))
         return xs;
     for (int k = 1; float(k) * step < float(w); ++k)
-        xs.append(roundHalfAway(double(float(k) * step)));
+        xs.append(pixel(double(float(k) * step)));
     return xs;
 }
 
@@ -72,17 +72,17 @@ QRect ScoreGeometry::pitchLabelRect(int y, int debutDate)
 QRect ScoreGeometry::noteBar(float date, float dur, int oct, float cents) const
 {
     const double beat = double(kBeatWidth) / echelle;
-    const int x = roundHalfAway(double(date) * beat);
-    const int w = roundHalfAway(double(dur) * beat);
+    const int x = pixel(double(date) * beat);
+    const int w = pixel(double(dur) * beat);
     const double pitch = double(oct) * 1200 + double(cents);
-    const int yn = roundHalfAway(hauteur * pitch / (octaves() * 1200.0) - octMin * kOctaveHeight);
+    const int yn = pixel(hauteur * pitch / (octaves() * 1200.0) - octMin * kOctaveHeight);
     return QRect(x, hauteur - 2 - yn, w, 4);
 }
 
 QPoint ScoreGeometry::notePoint(float date, int zoom, int oct, float cents) const
 {
-    const int x = roundHalfAway(double(date) * kBeatWidth / zoom);
+    const int x = pixel(double(date) * kBeatWidth / zoom);
     const double pitch = double(oct) * 1200 + double(cents);
-    const int y = roundHalfAway(pitch * hauteur / (octaves() * 1200.0) - octMin * kOctaveHeight);
+    const int y = pixel(pitch * hauteur / (octaves() * 1200.0) - octMin * kOctaveHeight);
     return QPoint(x, hauteur - y);
 }

@@ -42,6 +42,7 @@ private slots:
     void scoreWidgetSize();
     void scaleTicks();
     void envelopePolyline();
+    void absurdValuesStayDrawable();
 };
 
 void TestMelodyRules::validParam_data()
@@ -306,6 +307,37 @@ void TestMelodyRules::envelopePolyline()
     QCOMPARE(grid[3], QLine(514, 300, 514, 365));
     QCOMPARE(grid[4], QLine(587, 300, 587, 365));
     QCOMPARE(grid[5], QLine(661, 300, 661, 365));
+}
+
+// Values a file may hold (1e30, nan, inf) draw off the widget; nothing overflows.
+void TestMelodyRules::absurdValuesStayDrawable()
+{
+    QCOMPARE(roundHalfAway(2.5), 3);
+    QCOMPARE(roundHalfAway(-2.5), -3);
+    QCOMPARE(roundHalfAway(std::nan("")), 0);
+    QCOMPARE(roundHalfAway(1e30), 2147483647);
+    QCOMPARE(pixel(1e30), kMaxPixel);
+    QCOMPARE(pixel(-1e30), -kMaxPixel);
+    QCOMPARE(pixel(std::nan("")), 0);
+    QCOMPARE(pixel(-0.5), -1);
+
+    EnvelopeGeometry e;
+    e.origin = QPoint(10, 10);
+    const QPolygon line = e.polyline({{"nan", "1"}, {"0.5", "inf"}, {"1e30", "-1e30"}});
+    QCOMPARE(line.size(), 5);
+    QCOMPARE(line[1], QPoint(10, 10));
+    QCOMPARE(line[2].y(), 75 - kMaxPixel);
+    QCOMPARE(line[3], QPoint(10 + kMaxPixel, 75 + kMaxPixel));
+
+    ScoreGeometry g;
+    g.duree = 1e30f;
+    g.hauteur = 102;
+    QCOMPARE(g.width(), kMaxPixel);
+    QCOMPARE(ScoreGeometry::widgetWidth(1e30f, 1), kMaxPixel);
+    const QRect bar = g.noteBar(1e30f, 1e30f, 0, std::nanf(""));
+    QCOMPARE(bar.left(), kMaxPixel);
+    QCOMPARE(bar.width(), kMaxPixel);
+    QCOMPARE(bar.top(), 100);
 }
 
 QTEST_GUILESS_MAIN(TestMelodyRules)
