@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "intervals/IntervDlg.h"
 #include "intervals/ListInterv.h"
+#include "melody/MelodyDlg.h"
 #include "synth/AudioPlay.h"
 #include "synth/Generator.h"
 #include "synth/LecteurFichier.h"
@@ -209,8 +210,10 @@ const ListInterv *Diapason::intervalList() const
 
 void Diapason::openMelodyEditor(QWidget *parent, const ListInterv &liste)
 {
-    Q_UNUSED(parent)
-    Q_UNUSED(liste)
+    // A closed editor goes with its render, which may hold minutes of sound.
+    auto *editor = new MelodyDlg(this, liste, parent ? parent : this);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    editor->show();
 }
 
 // ---- Interval entry

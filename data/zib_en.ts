@@ -917,7 +917,345 @@ The file was saved all the same</translation>
     </message>
 </context>
 <context>
+    <name>MelodyDlg</name>
+    <message>
+        <source>Intervalles</source>
+        <translation>Intervals</translation>
+    </message>
+    <message>
+        <source>ZIB</source>
+        <translation>ZIB</translation>
+    </message>
+    <message>
+        <source>Attention : un modèle de synthèse doit être défini auparavant</source>
+        <translation>Warning: a synthesis model must be defined first</translation>
+    </message>
+    <message>
+        <source>Traitement de partition</source>
+        <translation>Score processing</translation>
+    </message>
+    <message>
+        <source> de la note %1 n&apos;est pas valide : %2 !</source>
+        <translation> of note %1 is not valid: %2!</translation>
+    </message>
+    <message>
+        <source>La durée</source>
+        <translation>The duration</translation>
+    </message>
+    <message>
+        <source>L&apos;amplitude</source>
+        <translation>The amplitude</translation>
+    </message>
+    <message>
+        <source>La date</source>
+        <translation>The date</translation>
+    </message>
+    <message>
+        <source> de la note %1 n&apos;est pas valide !</source>
+        <translation> of note %1 is not valid!</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Degré</source>
+        <translation>Degree</translation>
+    </message>
+    <message>
+        <source>Durée</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Transposition</source>
+        <translation>Transposition</translation>
+    </message>
+    <message>
+        <source> en octave de la note %1 (date %2) n&apos;est pas valide : %3 !</source>
+        <translation> by octaves of note %1 (date %2) is not valid: %3!</translation>
+    </message>
+    <message>
+        <source>Amplitude</source>
+        <translation>Amplitude</translation>
+    </message>
+    <message>
+        <source>Définition de l&apos;enveloppe</source>
+        <translation>Envelope definition</translation>
+    </message>
+    <message>
+        <source>Entrée invalide : entrer un nombre positif !</source>
+        <translation>Invalid entry: enter a positive number!</translation>
+    </message>
+    <message>
+        <source>La date doite être un nombre entre 0 et 1 !</source>
+        <translation>The date must be a number between 0 and 1!</translation>
+    </message>
+    <message>
+        <source>Cette date existe déjà !</source>
+        <translation>This date already exists!</translation>
+    </message>
+    <message>
+        <source>Définir d&apos;abord la date !</source>
+        <translation>Define the date first!</translation>
+    </message>
+    <message>
+        <source>Fichier musique</source>
+        <translation>Music file</translation>
+    </message>
+    <message>
+        <source>Fichier de mélodie : </source>
+        <translation>Melody file: </translation>
+    </message>
+    <message>
+        <source>Erreur à l&apos;ouverture de la liste par défaut</source>
+        <translation>Error opening the default list</translation>
+    </message>
+    <message>
+        <source>Le document XML de liste d&apos;intervalle par défaut n&apos;a pas pu être ouvert. Vérifiez que le fichier &lt;b&gt;%1&lt;/b&gt; existe et est placé dans le répertoire des listes d&apos;intervalles. &lt;br/&gt;Sinon, vous pouvez utiliser une liste vide ou charger un autre fichier.</source>
+        <translation>The default interval list XML document could not be opened. Check that the file &lt;b&gt;%1&lt;/b&gt; exists and is in the interval lists folder. &lt;br/&gt;Otherwise, you can use an empty list or load another file.</translation>
+    </message>
+    <message>
+        <source>Erreur à l&apos;ouverture du document XML</source>
+        <translation>Error opening the XML document</translation>
+    </message>
+    <message>
+        <source>Le document XML de liste d&apos;intervalle n&apos;a pas pu être ouvert. Vérifiez que le nom est le bon et que le document est bien placé</source>
+        <translation>The interval list XML document could not be opened. Check that the name is right and that the document is in the right place</translation>
+    </message>
+    <message>
+        <source>Le document XML n&apos;a pas pu être attribué à l&apos;objet QDomDocument.</source>
+        <translation>The XML document could not be assigned to the QDomDocument object.</translation>
+    </message>
+    <message>
+        <source>Date invalide. Une date est nombre flottant entre 0 et %2</source>
+        <translation>Invalid date. A date is a floating-point number between 0 and %2</translation>
+    </message>
+    <message>
+        <source>Degré illégal %1 dépassant le nombre de degrés dans la liste</source>
+        <translation>Illegal degree %1 beyond the number of degrees in the list</translation>
+    </message>
+    <message>
+        <source>Enregistrement de la partition</source>
+        <translation>Saving the score</translation>
+    </message>
+    <message>
+        <source>Pas de note à enregistrer</source>
+        <translation>No note to save</translation>
+    </message>
+    <message>
+        <source>Enregistrer Fichier de paramètres</source>
+        <translation>Save parameter file</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier pour écriture</source>
+        <translation>Cannot open the file for writing</translation>
+    </message>
+    <message>
+        <source>Synthèse de la mélodie</source>
+        <translation>Melody synthesis</translation>
+    </message>
+    <message>
+        <source>Le tempo doit être compris entre 30 et 300 battements par minute.</source>
+        <translation>The tempo must lie between 30 and 300 beats per minute.</translation>
+    </message>
+    <message>
+        <source>La fréquence de référence doit être comprise entre 20 et 10000 Hz.</source>
+        <translation>The reference frequency must lie between 20 and 10000 Hz.</translation>
+    </message>
+    <message>
+        <source>Synthèse de la mélodie…</source>
+        <translation>Synthesising the melody…</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Mémoire insuffisante pour synthétiser cette mélodie.</source>
+        <translation>Not enough memory to synthesise this melody.</translation>
+    </message>
+    <message>
+        <source>Choisir un nom fichier</source>
+        <translation>Choose a file name</translation>
+    </message>
+    <message>
+        <source>Fichier (*.wav)</source>
+        <translation>File (*.wav)</translation>
+    </message>
+    <message>
+        <source>Le fichier son &lt;b&gt;%1&lt;/b&gt; n&apos;a pas pu être écrit : vérifiez que le dossier existe et accepte l&apos;écriture.</source>
+        <translation>The sound file &lt;b&gt;%1&lt;/b&gt; could not be written: check that the folder exists and accepts writing.</translation>
+    </message>
+    <message>
+        <source>Octave</source>
+        <translation>Octave</translation>
+    </message>
+    <message>
+        <source>Ampl.</source>
+        <translation>Ampl.</translation>
+    </message>
+    <message>
+        <source>ZIB 0.10 - Synthèse d&apos;une mélodie</source>
+        <translation>ZIB 0.10 - Melody synthesis</translation>
+    </message>
+    <message>
+        <source>Nouveau</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Créer une nouvelle mélodie</source>
+        <translation>Create a new melody</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Ouvrir un fichier de mélodie</source>
+        <translation>Open a melody file</translation>
+    </message>
+    <message>
+        <source>Enregister</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Mélodie</source>
+        <translation>Melody</translation>
+    </message>
+    <message>
+        <source>Titre</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Auteur</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Tempo (bpm)</source>
+        <translation>Tempo (bpm)</translation>
+    </message>
+    <message>
+        <source>Ajuster le tempo en battement par minute</source>
+        <translation>Set the tempo in beats per minute</translation>
+    </message>
+    <message>
+        <source>Fréq. de Réf.</source>
+        <translation>Ref. freq.</translation>
+    </message>
+    <message>
+        <source>Fréquence de référence limitée à l&apos;intervalle [50;1000] Hz</source>
+        <translation>Reference frequency limited to the range [50;1000] Hz</translation>
+    </message>
+    <message>
+        <source>Forme d&apos;onde</source>
+        <translation>Waveform</translation>
+    </message>
+    <message>
+        <source>sinus</source>
+        <translation>sine</translation>
+    </message>
+    <message>
+        <source>triangle</source>
+        <translation>triangle</translation>
+    </message>
+    <message>
+        <source>parabole</source>
+        <translation>parabola</translation>
+    </message>
+    <message>
+        <source>carré</source>
+        <translation>square</translation>
+    </message>
+    <message>
+        <source>rampe</source>
+        <translation>ramp</translation>
+    </message>
+    <message>
+        <source>synthèse</source>
+        <translation>synthesis</translation>
+    </message>
+    <message>
+        <source>Forme du signal : sinus, triangle, parabole, etc.</source>
+        <translation>Waveform: sine, triangle, parabola, etc.</translation>
+    </message>
+    <message>
+        <source>Fréq. Ech.</source>
+        <translation>Sample rate</translation>
+    </message>
+    <message>
+        <source>Fréquence d&apos;échantillonnage</source>
+        <translation>Sample rate</translation>
+    </message>
+    <message>
+        <source>Synthétiser</source>
+        <translation>Synthesise</translation>
+    </message>
+    <message>
+        <source>Synthétiser le son</source>
+        <translation>Synthesise the sound</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save WAV</translation>
+    </message>
+    <message>
+        <source>Enregistrer le rendu sonore sous format wav</source>
+        <translation>Save the rendered sound as a WAV file</translation>
+    </message>
+    <message>
+        <source>Enveloppe</source>
+        <translation>Envelope</translation>
+    </message>
+</context>
+<context>
     <name>MusicalNote</name>
+    <message>
+        <source>Do</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Ré</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>La</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <translation>B</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleView</name>
     <message>
         <source>Do</source>
         <translation>C</translation>

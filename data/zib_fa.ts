@@ -917,7 +917,345 @@ Le fichier a tout même été  enregistré</translation>
     </message>
 </context>
 <context>
+    <name>MelodyDlg</name>
+    <message>
+        <source>Intervalles</source>
+        <translation>Intervalles</translation>
+    </message>
+    <message>
+        <source>ZIB</source>
+        <translation>ZIB</translation>
+    </message>
+    <message>
+        <source>Attention : un modèle de synthèse doit être défini auparavant</source>
+        <translation>Attention : un modèle de synthèse doit être défini auparavant</translation>
+    </message>
+    <message>
+        <source>Traitement de partition</source>
+        <translation>Traitement de partition</translation>
+    </message>
+    <message>
+        <source> de la note %1 n'est pas valide : %2 !</source>
+        <translation> de la note %1 n'est pas valide : %2 !</translation>
+    </message>
+    <message>
+        <source>La durée</source>
+        <translation>La durée</translation>
+    </message>
+    <message>
+        <source>L'amplitude</source>
+        <translation>L'amplitude</translation>
+    </message>
+    <message>
+        <source>La date</source>
+        <translation>La date</translation>
+    </message>
+    <message>
+        <source> de la note %1 n'est pas valide !</source>
+        <translation> de la note %1 n'est pas valide !</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Degré</source>
+        <translation>Degré</translation>
+    </message>
+    <message>
+        <source>Durée</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Transposition</source>
+        <translation>Transposition</translation>
+    </message>
+    <message>
+        <source> en octave de la note %1 (date %2) n'est pas valide : %3 !</source>
+        <translation> en octave de la note %1 (date %2) n'est pas valide : %3 !</translation>
+    </message>
+    <message>
+        <source>Amplitude</source>
+        <translation>Amplitude</translation>
+    </message>
+    <message>
+        <source>Définition de l'enveloppe</source>
+        <translation>Définition de l'enveloppe</translation>
+    </message>
+    <message>
+        <source>Entrée invalide : entrer un nombre positif !</source>
+        <translation>Entrée invalide : entrer un nombre positif !</translation>
+    </message>
+    <message>
+        <source>La date doite être un nombre entre 0 et 1 !</source>
+        <translation>La date doite être un nombre entre 0 et 1 !</translation>
+    </message>
+    <message>
+        <source>Cette date existe déjà !</source>
+        <translation>Cette date existe déjà !</translation>
+    </message>
+    <message>
+        <source>Définir d'abord la date !</source>
+        <translation>Définir d'abord la date !</translation>
+    </message>
+    <message>
+        <source>Fichier musique</source>
+        <translation>Fichier musique</translation>
+    </message>
+    <message>
+        <source>Fichier de mélodie : </source>
+        <translation>Fichier de mélodie : </translation>
+    </message>
+    <message>
+        <source>Erreur à l'ouverture de la liste par défaut</source>
+        <translation>Erreur à l'ouverture de la liste par défaut</translation>
+    </message>
+    <message>
+        <source>Le document XML de liste d'intervalle par défaut n'a pas pu être ouvert. Vérifiez que le fichier &lt;b&gt;%1&lt;/b&gt; existe et est placé dans le répertoire des listes d'intervalles. &lt;br/&gt;Sinon, vous pouvez utiliser une liste vide ou charger un autre fichier.</source>
+        <translation>Le document XML de liste d'intervalle par défaut n'a pas pu être ouvert. Vérifiez que le fichier &lt;b&gt;%1&lt;/b&gt; existe et est placé dans le répertoire des listes d'intervalles. &lt;br/&gt;Sinon, vous pouvez utiliser une liste vide ou charger un autre fichier.</translation>
+    </message>
+    <message>
+        <source>Erreur à l'ouverture du document XML</source>
+        <translation>Erreur à l'ouverture du document XML</translation>
+    </message>
+    <message>
+        <source>Le document XML de liste d'intervalle n'a pas pu être ouvert. Vérifiez que le nom est le bon et que le document est bien placé</source>
+        <translation>Le document XML de liste d'intervalle n'a pas pu être ouvert. Vérifiez que le nom est le bon et que le document est bien placé</translation>
+    </message>
+    <message>
+        <source>Le document XML n'a pas pu être attribué à l'objet QDomDocument.</source>
+        <translation>Le document XML n'a pas pu être attribué à l'objet QDomDocument.</translation>
+    </message>
+    <message>
+        <source>Date invalide. Une date est nombre flottant entre 0 et %2</source>
+        <translation>Date invalide. Une date est nombre flottant entre 0 et %2</translation>
+    </message>
+    <message>
+        <source>Degré illégal %1 dépassant le nombre de degrés dans la liste</source>
+        <translation>Degré illégal %1 dépassant le nombre de degrés dans la liste</translation>
+    </message>
+    <message>
+        <source>Enregistrement de la partition</source>
+        <translation>Enregistrement de la partition</translation>
+    </message>
+    <message>
+        <source>Pas de note à enregistrer</source>
+        <translation>Pas de note à enregistrer</translation>
+    </message>
+    <message>
+        <source>Enregistrer Fichier de paramètres</source>
+        <translation>Enregistrer Fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Impossible d'ouvrir le fichier pour écriture</source>
+        <translation>Impossible d'ouvrir le fichier pour écriture</translation>
+    </message>
+    <message>
+        <source>Synthèse de la mélodie</source>
+        <translation>Synthèse de la mélodie</translation>
+    </message>
+    <message>
+        <source>Le tempo doit être compris entre 30 et 300 battements par minute.</source>
+        <translation>Le tempo doit être compris entre 30 et 300 battements par minute.</translation>
+    </message>
+    <message>
+        <source>La fréquence de référence doit être comprise entre 20 et 10000 Hz.</source>
+        <translation>La fréquence de référence doit être comprise entre 20 et 10000 Hz.</translation>
+    </message>
+    <message>
+        <source>Synthèse de la mélodie…</source>
+        <translation>Synthèse de la mélodie…</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Mémoire insuffisante pour synthétiser cette mélodie.</source>
+        <translation>Mémoire insuffisante pour synthétiser cette mélodie.</translation>
+    </message>
+    <message>
+        <source>Choisir un nom fichier</source>
+        <translation>Choisir un nom fichier</translation>
+    </message>
+    <message>
+        <source>Fichier (*.wav)</source>
+        <translation>Fichier (*.wav)</translation>
+    </message>
+    <message>
+        <source>Le fichier son &lt;b&gt;%1&lt;/b&gt; n'a pas pu être écrit : vérifiez que le dossier existe et accepte l'écriture.</source>
+        <translation>Le fichier son &lt;b&gt;%1&lt;/b&gt; n'a pas pu être écrit : vérifiez que le dossier existe et accepte l'écriture.</translation>
+    </message>
+    <message>
+        <source>Octave</source>
+        <translation>Octave</translation>
+    </message>
+    <message>
+        <source>Ampl.</source>
+        <translation>Ampl.</translation>
+    </message>
+    <message>
+        <source>ZIB 0.10 - Synthèse d'une mélodie</source>
+        <translation>ZIB 0.10 - Synthèse d'une mélodie</translation>
+    </message>
+    <message>
+        <source>Nouveau</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Créer une nouvelle mélodie</source>
+        <translation>Créer une nouvelle mélodie</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Ouvrir un fichier de mélodie</source>
+        <translation>Ouvrir un fichier de mélodie</translation>
+    </message>
+    <message>
+        <source>Enregister</source>
+        <translation>Enregister</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Mélodie</source>
+        <translation>Mélodie</translation>
+    </message>
+    <message>
+        <source>Titre</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Auteur</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Tempo (bpm)</source>
+        <translation>Tempo (bpm)</translation>
+    </message>
+    <message>
+        <source>Ajuster le tempo en battement par minute</source>
+        <translation>Ajuster le tempo en battement par minute</translation>
+    </message>
+    <message>
+        <source>Fréq. de Réf.</source>
+        <translation>Fréq. de Réf.</translation>
+    </message>
+    <message>
+        <source>Fréquence de référence limitée à l'intervalle [50;1000] Hz</source>
+        <translation>Fréquence de référence limitée à l'intervalle [50;1000] Hz</translation>
+    </message>
+    <message>
+        <source>Forme d'onde</source>
+        <translation>Forme d'onde</translation>
+    </message>
+    <message>
+        <source>sinus</source>
+        <translation>sinus</translation>
+    </message>
+    <message>
+        <source>triangle</source>
+        <translation>triangle</translation>
+    </message>
+    <message>
+        <source>parabole</source>
+        <translation>parabole</translation>
+    </message>
+    <message>
+        <source>carré</source>
+        <translation>carré</translation>
+    </message>
+    <message>
+        <source>rampe</source>
+        <translation>rampe</translation>
+    </message>
+    <message>
+        <source>synthèse</source>
+        <translation>synthèse</translation>
+    </message>
+    <message>
+        <source>Forme du signal : sinus, triangle, parabole, etc.</source>
+        <translation>Forme du signal : sinus, triangle, parabole, etc.</translation>
+    </message>
+    <message>
+        <source>Fréq. Ech.</source>
+        <translation>Fréq. Ech.</translation>
+    </message>
+    <message>
+        <source>Fréquence d'échantillonnage</source>
+        <translation>Fréquence d'échantillonnage</translation>
+    </message>
+    <message>
+        <source>Synthétiser</source>
+        <translation>Synthétiser</translation>
+    </message>
+    <message>
+        <source>Synthétiser le son</source>
+        <translation>Synthétiser le son</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Enregistrer le rendu sonore sous format wav</source>
+        <translation>Enregistrer le rendu sonore sous format wav</translation>
+    </message>
+    <message>
+        <source>Enveloppe</source>
+        <translation>Enveloppe</translation>
+    </message>
+</context>
+<context>
     <name>MusicalNote</name>
+    <message>
+        <source>Do</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Ré</source>
+        <translation>Ré</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <translation>Fa</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>La</source>
+        <translation>La</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <translation>Si</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleView</name>
     <message>
         <source>Do</source>
         <translation>Do</translation>
