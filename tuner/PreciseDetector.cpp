@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -85,7 +86,7 @@ void PreciseDetector::release()
 
 int PreciseDetector::shortestLag(int fech)
 {
-    return std::max(2, int(std::floor(fech / kHighestFrequency)));
+    return std::max(kShortestPeriod, int(std::floor(fech / kHighestFrequency)));
 }
 
 int PreciseDetector::longestLag(int nbPoints, int fech)
@@ -210,6 +211,8 @@ double PreciseDetector::period(int fech)
             break;
         }
     }
+    if (chosen == 0)
+        return 0.0;
     m_clarity = std::min(1.0, height(chosen));
     // A period shorter than the range allows: a tone too high, not its octave below.
     if (chosen < minLag)
@@ -221,8 +224,7 @@ double PreciseDetector::refine(double f, int fech)
 {
     const int n = m_nbPoints;
     const int half = n / 2;
-    const double bins = f * n / fech; // the fundamental's position in bins
-    if (bins < kMinBins)
+    if (f * n / fech < kMinBins)
         return f;
 
     const double *x = m_x.data();
@@ -234,26 +236,50 @@ double PreciseDetector::refine(double f, int fech)
     m_fft->forward(s, a);
     const auto power = [s, half](int k) { return s[k] * s[k] + s[half + k] * s[half + k]; };
 
-    // The highest bin within two of each harmonic's place: the period's frequency may be off by a
-    // few cents, which the upper harmonics multiply.
-    double powers[kHarmonics + 1] = {0.0};
-    int peaks[kHarmonics + 1] = {0};
+    double powers[kHarmonics + 1];
+    int peaks[kHarmonics + 1];
     int strongest = 0;
-    for (int h = 1; h <= kHarmonics; ++h) {
-        const int centre = int(std::lround(h * bins));
-        if (centre + 2 + kMinBins > half)
-            break;
-        int best = centre - 2;
-        for (int k = centre - 1; k <= centre + 2; ++k)
-            if (power(k) > power(best))
-                best = k;
-        powers[h] = power(best);
-        peaks[h] = best;
-        if (h > 1 && (strongest == 0 || powers[h] > powers[strongest]))
-            strongest = h;
+    // The highest bin near each harmonic's place, within two bins or 10 cents of it, whichever is
+    // wider, and a third of the spacing of the harmonics: the period's frequency may be off by a
+    // few cents (more when it spans few samples), which the upper harmonics multiply.
+    const auto measureHarmonics = [&](double fundamental) {
+        const double bins = fundamental * n / fech;
+        strongest = 0;
+        for (int h = 1; h <= kHarmonics; ++h) {
+            powers[h] = 0.0;
+            peaks[h] = 0;
+            const int centre = int(std::lround(h * bins));
+            const int reach = std::max(2, std::min(int(0.006 * h * bins), int(bins / 3)));
+            if (centre + reach + kMinBins > half)
+                continue;
+            int best = centre - reach;
+            for (int k = best + 1; k <= centre + reach; ++k)
+                if (power(k) > power(best))
+                    best = k;
+            powers[h] = power(best);
+            peaks[h] = best;
+            if (strongest == 0 || powers[h] > powers[strongest])
+                strongest = h;
+        }
+    };
+    measureHarmonics(f);
+    // The partials that stand out (within kWeakFundamental of the strongest) are all multiples of
+    // their greatest common divisor g: the sound repeats g times within the period found, which
+    // only a period too coarsely sampled to show it can hide (a tone of a few samples a period,
+    // or harmonics near fech/2). Its fundamental is then g·f.
+    int divisor = 0;
+    for (int h = 1; h <= kHarmonics; ++h)
+        if (strongest > 0 && powers[h] >= kWeakFundamental * kWeakFundamental * powers[strongest])
+            divisor = std::gcd(divisor, h);
+    if (divisor > 1) {
+        f *= divisor;
+        measureHarmonics(f);
     }
+    // No room for the fundamental's main lobe below fech/2: the period is all there is.
+    if (peaks[1] == 0)
+        return f;
     int harmonic = 1;
-    if (strongest > 0 && powers[1] < kWeakFundamental * kWeakFundamental * powers[strongest])
+    if (powers[1] < kWeakFundamental * kWeakFundamental * powers[strongest])
         harmonic = strongest;
 
     // Start between bins by the parabola through the logarithms of the three powers (nearly exact

@@ -16,30 +16,37 @@
 ///    which is 1 − d(τ)/m(τ) for the squared difference d(τ) of YIN (de Cheveigné & Kawahara,
 ///    "YIN, a fundamental frequency estimator for speech and music", JASA 111(4), 2002) normalised
 ///    by the energy of the overlap (McLeod & Wyvill, "A smarter way to find pitch", ICMC 2005).
-///    Its sums come from one zero-padded 2N-point transform and its inverse. The highest point of
+///    Its sums come from a zero-padded 2N-point transform and a second one of its power
+///    spectrum (the Wiener–Khinchin relation). The highest point of
 ///    each positive lobe after the lobe of lag 0 is a key maximum; the first one that reaches
 ///    kKeyThreshold of the highest is the period. Twice the period, which a periodic signal
 ///    matches as well, therefore never wins (no octave below), and half of it only when the
 ///    signal nearly repeats there (no octave above for a weak or missing fundamental, whose
 ///    lobe at half the period stays below 0.4). The parabola through the three lags around the
-///    key maximum places the period between samples.
+///    key maximum places the period between samples, and gives the heights compared.
 /// 2. The frequency: the maximum of |X(ω)|², X the 4-term Blackman–Harris windowed transform
 ///    (sidelobes below −92 dB, so the other partials and the mirror image at −f do not pull the
 ///    peak: Harris, "On the use of windows for harmonic analysis with the discrete Fourier
 ///    transform", Proc. IEEE 66(1), 1978), found by Newton's method between bins, starting from
 ///    the log-parabola through the highest bin. The periodogram maximum is the maximum-likelihood
 ///    frequency of a tone in white noise (Rife & Boorstyn, "Single-tone parameter estimation from
-///    discrete-time observations", IEEE Trans. Inf. Theory 20(5), 1974). The fundamental's peak is
-///    measured, or, when it lies kWeakFundamental or more below the strongest of the harmonics
-///    2 … kHarmonics (a weak or missing fundamental), that harmonic's peak divided by its number.
-///    The window's main lobe spans ±4 bins: this stage needs the fundamental kMinBins bins (of
-///    fech/N Hz) or more from 0 Hz; below that, and whenever the peak lies farther than half a
+///    discrete-time observations", IEEE Trans. Inf. Theory 20(5), 1974). Of the harmonics
+///    1 … kHarmonics of the period's frequency, those within kWeakFundamental (−20 dB) of the
+///    strongest must not all be multiples of some g > 1: the sound would then repeat g times within
+///    that period, which only a period of few samples can hide, and the fundamental is g times
+///    higher. The fundamental's peak is measured, or, when it lies kWeakFundamental or more below
+///    the strongest harmonic (a weak or missing fundamental), that harmonic's peak divided by its
+///    number. The window's main lobe spans ±4 bins: this stage needs the fundamental kMinBins bins
+///    (of fech/N Hz) or more from 0 Hz; below that, and whenever the peak lies farther than half a
 ///    semitone from the period's frequency, the period of stage 1 gives the frequency.
 ///
 /// Range: periods of kHighestFrequency … kLowestFrequency Hz, and at most 2N/3 samples (so that
 /// the overlap keeps a third of the buffer): see lowestFrequency() and highestFrequency().
 /// No pitch (0 Hz): silence, a constant, a highest key maximum below kClarity (noise, or no
 /// periodicity), or a period outside the range.
+///
+/// Cost, N = 8192: two transforms of 2N points and one of N, and a few passes of Newton's method
+/// over the N samples; a small fraction of a millisecond (bench/bench_pitch).
 ///
 /// Every window type of the tuner gives the same result: the method brings its own window.
 class PreciseDetector
@@ -49,6 +56,9 @@ public:
     static constexpr int kMaxPoints = 8192;
     static constexpr double kLowestFrequency = 25.0;   ///< Hz: below B0 (30.9 Hz) of a five-string bass
     static constexpr double kHighestFrequency = 5000.0; ///< Hz, as the autocorrelation (fech/5000 lags)
+    /// Samples: a shorter period samples n(τ) too coarsely to show its peak (at 44100 Hz the
+    /// limit is fech/5000 = 8 samples anyway; at 22050 Hz it stops the range at 2756 Hz).
+    static constexpr int kShortestPeriod = 8;
     static constexpr double kKeyThreshold = 0.9;  ///< fraction of the highest key maximum (McLeod's k)
     static constexpr double kClarity = 0.6;       ///< least highest key maximum of a pitched sound
     static constexpr double kMinBins = 5.0;       ///< bins the fundamental needs for stage 2
@@ -74,8 +84,8 @@ public:
 
     int nbPoints() const { return m_nbPoints; }
 
-    /// n(τ) at the period of the last estimate, −1 … 1 (1: the signal repeats exactly); 0 when the
-    /// last estimate found no key maximum.
+    /// The height of n(τ) at the period of the last estimate, between lags, 0 … 1 (1: the signal
+    /// repeats exactly); 0 when the last estimate found no key maximum.
     double clarity() const { return m_clarity; }
     /// The frequency of stage 1 alone in the last estimate, Hz (0 without a period).
     double periodFrequency() const { return m_periodFrequency; }
@@ -85,7 +95,8 @@ public:
 
     /// The frequencies the method can detect with nbPoints samples at fech Hz (0 for fech <= 0 or
     /// nbPoints < kMinPoints): the longest period is min(2·nbPoints/3, fech/kLowestFrequency)
-    /// samples, the shortest max(2, fech/kHighestFrequency) samples (whole samples, rounded down).
+    /// samples, the shortest max(kShortestPeriod, fech/kHighestFrequency) samples (whole samples,
+    /// rounded down).
     static double lowestFrequency(int nbPoints, int fech);
     static double highestFrequency(int nbPoints, int fech);
 
@@ -94,7 +105,7 @@ private:
     static int longestLag(int nbPoints, int fech);
     /// Stage 1: the period in samples, between samples; 0 without one. Fills m_nsdf.
     double period(int fech);
-    /// Stage 2 from the period's frequency f (Hz): the refined frequency, or f.
+    /// Stage 2 from the period's frequency f (Hz): the refined frequency, or f (or g·f).
     double refine(double f, int fech);
     /// Newton's method on |X(ω)|² from omega (radians per sample) within ±one bin of it; false
     /// when the peak is not concave there or the steps leave that bracket.

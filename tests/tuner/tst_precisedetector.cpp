@@ -157,6 +157,7 @@ void TestPreciseDetector::sansHauteur_data()
             QTest::addRow("white noise of RMS %g, N=%d", sigma, n) << "noise" << n << sigma;
     }
     QTest::newRow("20 Hz sine, below the range, N=8192") << "20" << 8192 << 10000.0;
+    QTest::newRow("22000 Hz sine, by fech/2, N=64") << "22000" << 64 << 10000.0;
     QTest::newRow("30 Hz sine, below the range at N=2048") << "30" << 2048 << 10000.0;
 }
 
@@ -190,7 +191,7 @@ void TestPreciseDetector::sansHauteur()
 }
 
 // The periods the method searches: at most 2N/3 samples and 1/25 s, at least fech/5000 samples
-// (2 at the least). A tone just inside is found, a tone just below is not taken for another.
+// and 8 samples. A tone just inside is found, a tone just outside is not taken for another.
 void TestPreciseDetector::plage_data()
 {
     QTest::addColumn<int>("n");
@@ -203,7 +204,8 @@ void TestPreciseDetector::plage_data()
     QTest::newRow("2048 at 44100 Hz: 1365 lags") << 2048 << 44100 << 44100.0 / 1365 << 5512.5;
     QTest::newRow("512 at 44100 Hz: 341 lags") << 512 << 44100 << 44100.0 / 341 << 5512.5;
     QTest::newRow("1024 at 48000 Hz: 682 lags, 9 at the least") << 1024 << 48000 << 48000.0 / 682 << 48000.0 / 9;
-    QTest::newRow("8192 at 8000 Hz: 2 lags at the least") << 8192 << 8000 << 25.0 << 4000.0;
+    QTest::newRow("8192 at 22050 Hz: 8 lags at the least") << 8192 << 22050 << 25.0 << 22050.0 / 8;
+    QTest::newRow("64 at 8000 Hz: 42 lags") << 64 << 8000 << 8000.0 / 42 << 1000.0;
 }
 
 void TestPreciseDetector::plage()
@@ -224,6 +226,9 @@ void TestPreciseDetector::plage()
         const GeneratedTone below = generateTone(kind, lowest * 0.9, fech, n, kClean, 3);
         QCOMPARE(d.estimate(below.samples.data(), fech), 0.0f);
     }
+    // Above the range, a sine is not taken for its octave below either.
+    const GeneratedTone above = generateTone(GeneratedTone::Sine, highest * 1.1, fech, n, kClean, 3);
+    QCOMPARE(d.estimate(above.samples.data(), fech), 0.0f);
 }
 
 // Lengths that are no power of two or lie outside 64 … 8192 prepare nothing; without preparation,
