@@ -31,12 +31,12 @@ const int kPrecise = 3; // index of "Précise" in the method list
 QString tenthsOfCent(float cents)
 {
     const int tenths = int(std::floor(10.0f * cents + 0.5f));
-    const QString size = QString::number(std::abs(tenths) / 10.0, 'f', 1);
+    const QString magnitude = QString::number(std::abs(tenths) / 10.0, 'f', 1);
     if (tenths > 0)
-        return QLatin1Char('+') + size;
+        return QLatin1Char('+') + magnitude;
     if (tenths < 0)
-        return QLatin1Char('-') + size;
-    return QChar(0x00B1) + size;
+        return QLatin1Char('-') + magnitude;
+    return QChar(0x00B1) + magnitude;
 }
 
 QAudioFormat captureFormat(int rate)
@@ -636,8 +636,8 @@ void AccordeurDlg::ecartCible()
                           (r > 0 ? QStringLiteral("+") : QString()) + QString::number(double(r), 'f', 1));
     if (oct == 0 && c >= -50.0f && c <= 50.0f) {
         // "Précise" moves the needle by tenths of a cent.
-        const float echelle = precise() ? 10.0f : 1.0f;
-        m_aiguille->setValue(int(std::floor(echelle * c + 0.5f)));
+        const float scale = precise() ? 10.0f : 1.0f;
+        m_aiguille->setValue(int(std::floor(scale * c + 0.5f)));
         setNeedleColour(Qt::red);
     } else {
         setNeedleColour(palette().color(QPalette::Button));
@@ -659,7 +659,7 @@ void AccordeurDlg::scaleNeedle()
     const int shown = scale == 10 ? 10 * value : int(std::floor(value / 10.0 + 0.5));
     m_aiguille->setRange(-49 * scale, 50 * scale);
     m_aiguille->setSingleStep(scale);
-    // The notches stay where they were: one a page of ten steps.
+    // The dial spaces its notches by its steps: scaled alike, they stay where they were.
     m_aiguille->setPageStep(10 * scale);
     m_aiguille->setValue(shown);
 }

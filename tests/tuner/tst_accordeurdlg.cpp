@@ -532,7 +532,8 @@ void TestAccordeurDlg::policesDe9A12Points()
         for (int octave = 0; octave <= 8; ++octave) {
             for (int demiton = 0; demiton < 12; ++demiton) {
                 for (float cents : {-49.9f, -0.04f, 49.9f}) {
-                    const float f = 440.0f * std::pow(2.0f, (float((octave - 4) * 12 + demiton - 9) + cents / 100) / 12);
+                    const float demitons = float((octave - 4) * 12 + demiton - 9) + cents / 100;
+                    const float f = 440.0f * std::pow(2.0f, demitons / 12);
                     a.detecter(f);
                     emit a.d.analyseur()->belowNoiseFloor();
                     QApplication::processEvents();

@@ -239,7 +239,8 @@ void TestPreciseDetector::preparation()
     PreciseDetector d;
     QCOMPARE(d.estimate(tone.samples.data(), kRate), 0.0f);
     for (int n : {600, 32, 16384, 0, -512}) {
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("nombre de points non valide %1$").arg(n)));
+        const QString message = QStringLiteral("nombre de points non valide %1$").arg(n);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(message));
         QVERIFY(!d.prepare(n));
         QCOMPARE(d.nbPoints(), 0);
         QCOMPARE(d.estimate(tone.samples.data(), kRate), 0.0f);
