@@ -1,4 +1,5 @@
-// The tuner's cost: the time Analyseur::writeData spends per completed buffer of 8192 samples, fed
+// The tuner's cost: the time Analyseur::writeData spends per completed buffer of 8192 samples (each
+// of the four methods), fed
 // with the chunks Qt's PulseAudio input delivers (586 bytes of 16-bit mono at 44100 Hz, the first
 // one 566, every eighth 588), against the 186 ms of sound such a buffer holds; and the CPU the
 // whole process uses while the tuner window captures a tone for 60 s from the private sound
@@ -141,6 +142,12 @@ static void BM_WriteDataHps(benchmark::State &state)
 }
 BENCHMARK(BM_WriteDataHps)->UseManualTime()->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
 
+static void BM_WriteDataPrecise(benchmark::State &state)
+{
+    writeDataPerBuffer(state, 3);
+}
+BENCHMARK(BM_WriteDataPrecise)->UseManualTime()->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
+
 // The anchor: the sound one buffer holds, 8192 samples at 44100 Hz.
 static void BM_BufferDuration(benchmark::State &state)
 {
@@ -209,6 +216,8 @@ ZIB_FIGURE("Analyseur writeData per completed buffer, N=8192, autocorrelation", 
 ZIB_FIGURE("Analyseur writeData per completed buffer, N=8192, cepstre (Hann)", median("BM_WriteDataCepstre"), "ms",
            "", "buffer duration", "BM_BufferDuration/iterations:1/manual_time");
 ZIB_FIGURE("Analyseur writeData per completed buffer, N=8192, HPS (Hann)", median("BM_WriteDataHps"), "ms", "",
+           "buffer duration", "BM_BufferDuration/iterations:1/manual_time");
+ZIB_FIGURE("Analyseur writeData per completed buffer, N=8192, Précise", median("BM_WriteDataPrecise"), "ms", "",
            "buffer duration", "BM_BufferDuration/iterations:1/manual_time");
 ZIB_FIGURE("tuner CPU use while capturing 60 s (autocorrelation, N=8192, 44100 Hz)",
            "BM_TunerCapture60s/iterations:1/manual_time", "% of one core", "cpu");

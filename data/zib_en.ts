@@ -155,6 +155,14 @@ Choose a high level, according to the level of the captured signal.</translation
         <source>&lt;font color=red&gt;Pas d&apos;entrée audio&lt;/font&gt;</source>
         <translation>&lt;font color=red&gt;No audio input&lt;/font&gt;</translation>
     </message>
+    <message>
+        <source>Précise</source>
+        <translation>Precise</translation>
+    </message>
+    <message>
+        <source>(figée)</source>
+        <translation>(held)</translation>
+    </message>
 </context>
 <context>
     <name>Diapason</name>

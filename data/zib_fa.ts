@@ -155,6 +155,14 @@ Choisir un niveau élevé, en fonction du niveau du signal capté en entrée.</t
         <source>&lt;font color=red&gt;Pas d'entrée audio&lt;/font&gt;</source>
         <translation>&lt;font color=red&gt;Pas d'entrée audio&lt;/font&gt;</translation>
     </message>
+    <message>
+        <source>Précise</source>
+        <translation>Précise</translation>
+    </message>
+    <message>
+        <source>(figée)</source>
+        <translation>(figée)</translation>
+    </message>
 </context>
 <context>
     <name>Diapason</name>

@@ -1,6 +1,7 @@
 #include "tuner/AccordeurDlg.h"
 
 #include "tuner/Analyseur.h"
+#include "tuner/PreciseDetector.h"
 #include "tuner/VuMetre.h"
 
 #include <QAudioInput>
@@ -23,6 +24,20 @@ namespace {
 
 // Offered first when the device lists it: the rate the autocorrelation needs to be fine enough.
 const int kFechPreferee = 44100;
+
+const int kPrecise = 3; // index of "Précise" in the method list
+
+// The deviation to a tenth of a cent, rounded half up: "+3.9", "-12.0", "±0.0".
+QString tenthsOfCent(float cents)
+{
+    const int tenths = int(std::floor(10.0f * cents + 0.5f));
+    const QString magnitude = QString::number(std::abs(tenths) / 10.0, 'f', 1);
+    if (tenths > 0)
+        return QLatin1Char('+') + magnitude;
+    if (tenths < 0)
+        return QLatin1Char('-') + magnitude;
+    return QChar(0x00B1) + magnitude;
+}
 
 QAudioFormat captureFormat(int rate)
 {
@@ -89,7 +104,7 @@ void AccordeurDlg::createWidgets()
 
     m_methodeBox = new QComboBox(this);
     m_methodeBox->setObjectName(QStringLiteral("methodeBox"));
-    m_methodeBox->addItems({tr("Autocorrélation"), tr("Cepstre"), tr("HPS")});
+    m_methodeBox->addItems({tr("Autocorrélation"), tr("Cepstre"), tr("HPS"), tr("Précise")});
     m_methodeBox->setToolTip(tr("Algorithmes de detection : Autocorrélation (méthode temporelle), Cepstre "
                                 "et HPS (méthodes spectrales)"));
 
@@ -145,6 +160,7 @@ void AccordeurDlg::createWidgets()
     const QString tirets = QStringLiteral("---");
     m_labelNote = new QLabel(tirets, this);
     m_labelNote->setObjectName(QStringLiteral("labelNote"));
+    m_labelNote->setMinimumWidth(widestReadingWidth());
     m_labelEcart = new QLabel(tirets, this);
     m_labelEcart->setObjectName(QStringLiteral("labelEcart"));
     m_labelCible = new QLabel(tirets, this);
@@ -282,6 +298,9 @@ void AccordeurDlg::calculPrecision()
         }
         r = float(fech) / float(n);
         break;
+    case kPrecise:
+        r = 0.1f;
+        break;
     default:
         break;
     }
@@ -296,8 +315,11 @@ void AccordeurDlg::calcMinMaxFreq()
         m_labelMinMax->setText(QStringLiteral("---"));
         return;
     }
-    m_labelMinMax->setText(QString::number(double(fech) / n, 'f', 0) + QStringLiteral(" - ") +
-                           QString::number(fech * 0.5, 'f', 0) + QStringLiteral(" Hz"));
+    const bool periods = precise();
+    const double lowest = periods ? PreciseDetector::lowestFrequency(n, fech) : double(fech) / n;
+    const double highest = periods ? PreciseDetector::highestFrequency(n, fech) : fech * 0.5;
+    m_labelMinMax->setText(QString::number(lowest, 'f', 0) + QStringLiteral(" - ") +
+                           QString::number(highest, 'f', 0) + QStringLiteral(" Hz"));
 }
 
 void AccordeurDlg::refreshDisplay()
@@ -358,6 +380,7 @@ void AccordeurDlg::stopCapture()
     if (m_audioInput)
         m_audioInput->stop();
     showCaptureStopped();
+    holdReading();
 }
 
 void AccordeurDlg::showCaptureStopped()
@@ -447,6 +470,7 @@ void AccordeurDlg::configureInput(int rate)
     m_analyseur = new Analyseur(m_format, this);
     connect(m_analyseur, &Analyseur::update, this, &AccordeurDlg::refreshDisplay);
     connect(m_analyseur, &Analyseur::analysee, this, &AccordeurDlg::setFreq);
+    connect(m_analyseur, &Analyseur::belowNoiseFloor, this, &AccordeurDlg::holdReading);
     m_analyseur->nbPoints = m_nbPointsBox->currentText().toInt();
     // The nearest format may have another rate: the pitch is measured at the rate captured.
     m_analyseur->fech = m_format.sampleRate() > 0 ? m_format.sampleRate() : 0;
@@ -495,8 +519,13 @@ void AccordeurDlg::nbPChanged(int index)
 void AccordeurDlg::setMethode(int index)
 {
     m_analyseur->methode = index;
-    // The resolution depends on the method.
+    // Another method's reading is not held in its place.
+    m_preciseReading = false;
+    m_readingHeld = false;
+    scaleNeedle();
+    // The resolution and the range depend on the method.
     calculPrecision();
+    calcMinMaxFreq();
 }
 
 void AccordeurDlg::setFenType(int index)
@@ -507,15 +536,84 @@ void AccordeurDlg::setFenType(int index)
 void AccordeurDlg::setFreq()
 {
     const float f = m_analyseur->freq;
+    // 0 Hz: the detector found no pitch; "Précise" keeps its last reading.
+    if (!(f > 0.0f) && precise() && m_preciseReading) {
+        holdReading();
+        return;
+    }
+    m_preciseReading = precise() && f > 0.0f;
+    m_readingHeld = false;
     m_lcd->display(double(f));
     m_noteDetectee.freq = f;
     m_noteDetectee.setNote();
     m_noteDetectee.setNomNote();
-    // 0 Hz: the detector found no pitch.
-    m_labelNote->setText(m_noteDetectee.nomNote.isEmpty()
-                             ? QStringLiteral("---")
-                             : QStringLiteral("<font size=5>") + m_noteDetectee.nomNote + QStringLiteral("</font>"));
+    m_labelNote->setText(m_noteDetectee.nomNote.isEmpty() ? QStringLiteral("---")
+                                                          : noteMarkup(m_noteDetectee, precise(), false));
     ecartCible();
+}
+
+void AccordeurDlg::holdReading()
+{
+    if (!m_preciseReading || !precise())
+        return;
+    m_readingHeld = true;
+    m_labelNote->setText(noteMarkup(m_noteDetectee, true, true));
+}
+
+QString AccordeurDlg::noteMarkup(const MusicalNote &note, bool tenths, bool held)
+{
+    QString name = note.nomNote;
+    if (tenths) {
+        MusicalNote withoutCents = note;
+        withoutCents.ecart = 0.0f;
+        withoutCents.setNomNote();
+        name = withoutCents.nomNote + tenthsOfCent(note.ecart);
+    }
+    return readingMarkup(name, held);
+}
+
+QString AccordeurDlg::readingMarkup(const QString &name, bool held)
+{
+    if (!held)
+        return QStringLiteral("<font size=5>") + name + QStringLiteral("</font>");
+    return QStringLiteral("<font size=5 color=#808080>") + name + QStringLiteral("</font> <font color=#808080>") +
+           tr("(figée)") + QStringLiteral("</font>");
+}
+
+int AccordeurDlg::widestReadingWidth()
+{
+    // A reading made of the widest of each part, in the label's font: the note's name and sign
+    // among the twelve of "Précise" (octaves 0 … 8, 25 to about 5500 Hz), the widest digit for the
+    // octave and the cents, the widest sign of the deviation. No reading is wider.
+    const QFontMetrics metrics(m_labelNote->font());
+    const auto widest = [&metrics](const QStringList &candidates) {
+        QString best;
+        for (const QString &c : candidates)
+            if (best.isEmpty() || metrics.horizontalAdvance(c) > metrics.horizontalAdvance(best))
+                best = c;
+        return best;
+    };
+    QStringList names;
+    MusicalNote note(0.0f, 440.0f);
+    for (int semitone = 0; semitone < 12; ++semitone) {
+        note.freq = 261.6256f * std::pow(2.0f, semitone / 12.0f);
+        note.setNote();
+        note.ecart = 0.0f;
+        note.setNomNote();
+        names << note.nomNote.left(note.nomNote.size() - 1); // without the octave
+    }
+    QStringList digits;
+    for (char d = '0'; d <= '9'; ++d)
+        digits << QString(QLatin1Char(d));
+    const QString digit = widest(digits);
+    const QString sign = widest({QStringLiteral("+"), QStringLiteral("-"), QString(QChar(0x00B1))});
+    const QString name = widest(names) + digit + sign + digit + digit + QLatin1Char('.') + digit;
+    m_labelNote->setText(readingMarkup(name, true));
+    // The widths were compared in the label's own size, the reading is drawn larger: a character
+    // more covers what the hinting of the larger size adds.
+    const int width = m_labelNote->sizeHint().width() + metrics.averageCharWidth();
+    m_labelNote->setText(QStringLiteral("---"));
+    return width;
 }
 
 void AccordeurDlg::ecartCible()
@@ -537,11 +635,33 @@ void AccordeurDlg::ecartCible()
     m_labelEcart->setText(QString::number(oct) + QStringLiteral(" oct") +
                           (r > 0 ? QStringLiteral("+") : QString()) + QString::number(double(r), 'f', 1));
     if (oct == 0 && c >= -50.0f && c <= 50.0f) {
-        m_aiguille->setValue(int(std::floor(c + 0.5f)));
+        // "Précise" moves the needle by tenths of a cent.
+        const float scale = precise() ? 10.0f : 1.0f;
+        m_aiguille->setValue(int(std::floor(scale * c + 0.5f)));
         setNeedleColour(Qt::red);
     } else {
         setNeedleColour(palette().color(QPalette::Button));
     }
+}
+
+bool AccordeurDlg::precise() const
+{
+    return m_methodeBox->currentIndex() == kPrecise;
+}
+
+void AccordeurDlg::scaleNeedle()
+{
+    const int scale = precise() ? 10 : 1;
+    if (m_aiguille->maximum() == 50 * scale)
+        return;
+    const int value = m_aiguille->value();
+    // Tenths to cents rounds half up, as the deviation does.
+    const int shown = scale == 10 ? 10 * value : int(std::floor(value / 10.0 + 0.5));
+    m_aiguille->setRange(-49 * scale, 50 * scale);
+    m_aiguille->setSingleStep(scale);
+    // The dial spaces its notches by its steps: scaled alike, they stay where they were.
+    m_aiguille->setPageStep(10 * scale);
+    m_aiguille->setValue(shown);
 }
 
 void AccordeurDlg::setNeedleColour(const QColor &colour)

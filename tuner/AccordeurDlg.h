@@ -27,6 +27,12 @@ class VuMetre;
 /// Capture asks for 16-bit signed little-endian mono at the chosen rate, or the device's nearest
 /// format. A device that lists no sample rate, or no device at all, leaves the window without an
 /// audio input: "Analyse" then only says so in the note label.
+///
+/// With the method "Précise" (index 3) the readings go to a tenth of a cent: the note label shows
+/// the deviation with one decimal, the needle moves by tenths (its range is then −490 … 500), and
+/// every reading is shown as measured, without smoothing. When a buffer brings no pitch (the sound
+/// stopped, fell below the noise floor, or is noise) or the capture stops, the last reading stays,
+/// greyed and marked "(figée)", until the next one.
 class AccordeurDlg : public QDialog
 {
     Q_OBJECT
@@ -45,6 +51,8 @@ public:
     /// The capture format: the requested one, or the device's nearest.
     const QAudioFormat &format() const { return m_format; }
     const MusicalNote &noteDetectee() const { return m_noteDetectee; }
+    /// True while the window shows a reading of "Précise" that no longer follows the sound.
+    bool readingHeld() const { return m_readingHeld; }
     /// True from a successful "Analyse" until "Stop" or the end of the capture.
     bool capturing() const { return m_capturing; }
 
@@ -59,9 +67,10 @@ public slots:
     void afficheCible();
     /// Resolution label, one decimal: in cents between adjacent lags at the target frequency
     /// for the autocorrelation, 1200·log2(1 + f/fech); in Hz per bin (fech/N) for the spectral
-    /// methods.
+    /// methods; the step of the readings, 0.1 cent, for "Précise".
     void calculPrecision();
-    /// Range label "fech/N - fech/2 Hz", whole hertz.
+    /// Range label "fech/N - fech/2 Hz", whole hertz; for "Précise" the range of periods it
+    /// searches (PreciseDetector::lowestFrequency … highestFrequency).
     void calcMinMaxFreq();
 
 private slots:
@@ -79,6 +88,9 @@ private slots:
     void setFreq();
     void ecartCible();
     void setNoiseFloor(int v);
+    /// A buffer without a pitch, or the end of the capture: "Précise" keeps its last reading,
+    /// marked as held.
+    void holdReading();
 
 private:
     void createWidgets();
@@ -92,6 +104,17 @@ private:
     void showCaptureStopped();
     void showInputUnavailable();
     void setNeedleColour(const QColor &colour);
+    bool precise() const;
+    /// Needle in cents (−49 … 50), or in tenths of a cent (−490 … 500) for "Précise", keeping
+    /// the position it shows.
+    void scaleNeedle();
+    /// The note label's text for note: its name with whole cents, or with tenths of a cent,
+    /// greyed and marked when held.
+    static QString noteMarkup(const MusicalNote &note, bool tenths, bool held);
+    static QString readingMarkup(const QString &name, bool held);
+    /// Width of the widest reading of "Précise", held, in the label's font: the label keeps it
+    /// from the start, so a reading never widens the fixed-size window.
+    int widestReadingWidth();
 
     VuMetre *m_vuMetre = nullptr;
     QPushButton *m_boutonAnalyse = nullptr;
@@ -119,6 +142,9 @@ private:
     MusicalNote m_ownTarget;
     MusicalNote *m_noteCible = nullptr;
     bool m_capturing = false;
+    bool m_readingHeld = false;
+    /// The reading shown comes from "Précise": only such a reading can be held.
+    bool m_preciseReading = false;
 };
 
 #endif

@@ -65,6 +65,8 @@ void Analyseur::start()
     const int n = analysisLength();
     if (methode == 1 || methode == 2)
         m_detecteur.initAnalyseSpectrale(n, fenType, methode);
+    else if (methode == 3)
+        m_precise.prepare(n);
     qDebug() << "start, nbfreq " << n / 2;
     if (isOpen())
         close();
@@ -77,6 +79,7 @@ void Analyseur::stop()
     m_samples.reset();
     qDebug() << "analyseur stop, apres delete samples";
     m_detecteur.release();
+    m_precise.release();
     m_nbSamples = 0;
     close();
 }
@@ -190,6 +193,8 @@ void Analyseur::finishBuffer(qint64 len)
     qDebug() << "minLevel" << minLevel;
     if (level > minLevel)
         analyse();
+    else
+        emit belowNoiseFloor();
     m_nbSamples = 0;
     // The rest of the chunk is dropped; the next buffer starts at the next frame.
     const qint64 reste = len - m_readOffset;
@@ -213,6 +218,10 @@ void Analyseur::analyse()
     case 2:
         m_detecteur.initAnalyseSpectrale(n, fenType, 2);
         freq = m_detecteur.analyseHPS(m_samples.get(), fech);
+        break;
+    case 3:
+        m_precise.prepare(n);
+        freq = m_precise.estimate(m_samples.get(), fech);
         break;
     default:
         break;

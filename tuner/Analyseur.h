@@ -2,6 +2,7 @@
 #define ANALYSEUR_H
 
 #include "tuner/Detecteur.h"
+#include "tuner/PreciseDetector.h"
 
 #include <QAudioFormat>
 #include <QIODevice>
@@ -32,8 +33,8 @@ public:
     ~Analyseur() override;
 
     /// Allocates the sample buffer (releasing any previous one), empties it, expects the next
-    /// chunk to start at a frame, prepares the spectral detector for methodes 1 and 2, and opens
-    /// the device write-only.
+    /// chunk to start at a frame, prepares the spectral detector for methodes 1 and 2 and the
+    /// precise one for methode 3, and opens the device write-only.
     void start();
 
     /// Releases the buffer and the detectors' work arrays and closes the device.
@@ -56,12 +57,13 @@ public:
     /// The analysis length in use, in samples: nbPoints within kMinPoints … kMaxSamples.
     int analysisLength() const;
     const Detecteur &detecteur() const { return m_detecteur; }
+    const PreciseDetector &preciseDetector() const { return m_precise; }
 
     // Set by the owner while stopped.
     int nbPoints = 1024;  ///< N, analysis length in samples: 512, 1024, 2048, 4096 or 8192
     int fech = 44100;     ///< sample rate in Hz
-    int methode = 0;      ///< 0 autocorrelation, 1 cepstrum, 2 harmonic sum; another value: no detection
-    int fenType = 0;      ///< window of the spectral methods: 0 rectangular, 1 Hann, 2 Hamming, 3 Blackman
+    int methode = 0;      ///< 0 autocorrelation, 1 cepstrum, 2 harmonic sum, 3 "Précise"; another value: no detection
+    int fenType = 0;      ///< window of the spectral methods 1 and 2: 0 rectangular, 1 Hann, 2 Hamming, 3 Blackman
     float minLevel = 0.1f; ///< noise floor, fraction of full scale 0 … 1
 
     // Read by the owner.
@@ -73,6 +75,9 @@ signals:
     void update();
     /// After every analysis attempt, even when it left freq unchanged.
     void analysee();
+    /// For every full buffer left unanalysed because its level did not clear the noise floor: the
+    /// sound has stopped, or is too faint to be measured.
+    void belowNoiseFloor();
 
 protected:
     /// Never read: logs and returns 0.
@@ -108,6 +113,7 @@ private:
     qint64 m_readOffset = 0;
     unsigned char m_partial[2] = {0, 0}; ///< first bytes of a sample cut by the end of a chunk
     Detecteur m_detecteur;
+    PreciseDetector m_precise;
 };
 
 #endif

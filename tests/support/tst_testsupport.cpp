@@ -1,7 +1,9 @@
 // The sound-free parts of the audio test support: the pitch and level measurement on generated
-// signals, the capture buffer's decoding of odd chunks and the sine source.
+// signals, the capture buffer's decoding of odd chunks, the sine source, and the tones generated
+// for the pitch detectors with their Cramér–Rao bound.
 
 #include "tests/support/CaptureBuffer.h"
+#include "tests/support/GeneratedTone.h"
 #include "tests/support/SineSource.h"
 #include "tests/support/ToneMeasurement.h"
 
@@ -72,6 +74,9 @@ private slots:
     void sineSourceFollowsItsFormula();
     void sineSourceEndsAfterItsSamples();
     void sineSourceSaturates();
+    void generatedTones_data();
+    void generatedTones();
+    void cramerRaoBound();
 };
 
 void TestTestSupport::measuresTone_data()
@@ -259,6 +264,88 @@ void TestTestSupport::sineSourceSaturates()
     }
     QCOMPARE(highest, 32767);
     QCOMPARE(lowest, -32768);
+}
+
+void TestTestSupport::generatedTones_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<double>("missing");
+
+    // The frequency to read, and one that must not be there (the fundamental of a tone that
+    // lacks it), 0 for none.
+    QTest::newRow("sine") << int(GeneratedTone::Sine) << 440.0 << 0.0;
+    QTest::newRow("harmonic") << int(GeneratedTone::Harmonic) << 440.0 << 0.0;
+    QTest::newRow("missing fundamental") << int(GeneratedTone::MissingFundamental) << 440.0 << 440.0;
+    QTest::newRow("weak fundamental") << int(GeneratedTone::WeakFundamental) << 440.0 << 0.0;
+    QTest::newRow("inharmonic") << int(GeneratedTone::Inharmonic) << 440.0 * std::sqrt(1.0004) << 0.0;
+}
+
+// Same seed, same samples; the clean tone peaks at half full scale; the noise lies 20 dB below
+// it; the partials are where the kind says (a Goertzel sum at each frequency).
+void TestTestSupport::generatedTones()
+{
+    QFETCH(int, kind);
+    QFETCH(double, expected);
+    QFETCH(double, missing);
+    const int n = 8192;
+    const auto k = GeneratedTone::Kind(kind);
+    const GeneratedTone clean = generateTone(k, 440.0, 44100, n, kClean, 9);
+    const GeneratedTone noisy = generateTone(k, 440.0, 44100, n, 20.0, 9);
+    QCOMPARE(int(clean.samples.size()), n);
+    QCOMPARE(clean.frequency, expected);
+    QVERIFY(generateTone(k, 440.0, 44100, n, 20.0, 9).samples == noisy.samples);
+    QVERIFY(generateTone(k, 440.0, 44100, n, 20.0, 10).samples != noisy.samples);
+    int peak = 0;
+    double signal = 0;
+    double noise = 0;
+    for (int i = 0; i < n; ++i) {
+        peak = std::max(peak, std::abs(int(clean.samples[std::size_t(i)])));
+        signal += double(clean.samples[std::size_t(i)]) * clean.samples[std::size_t(i)];
+        const double d = noisy.samples[std::size_t(i)] - clean.samples[std::size_t(i)];
+        noise += d * d;
+    }
+    QVERIFY2(peak >= 16380 && peak <= 16384, qPrintable(QString::number(peak)));
+    QVERIFY(clean.noisePower < 0.5);
+    const double snr = 10 * std::log10(signal / noise);
+    QVERIFY2(std::fabs(snr - 20.0) < 0.3, qPrintable(QString::number(snr)));
+    QVERIFY(std::fabs(noisy.noisePower / (signal / n / 100) - 1) < 0.1);
+
+    const auto magnitude = [&clean, n](double f) {
+        double c = 0, s = 0;
+        for (int i = 0; i < n; ++i) {
+            const double w = 0.5 - 0.5 * std::cos(2 * kPi * i / n);
+            c += w * clean.samples[std::size_t(i)] * std::cos(2 * kPi * f * i / 44100);
+            s += w * clean.samples[std::size_t(i)] * std::sin(2 * kPi * f * i / 44100);
+        }
+        return std::sqrt(c * c + s * s) / (0.25 * n);
+    };
+    // The second partial of a stiff string lies at 2·f·√(1 + 4B).
+    const double second = magnitude(kind == GeneratedTone::Inharmonic ? 880.0 * std::sqrt(1.0016) : 880.0);
+    if (missing > 0)
+        QVERIFY2(magnitude(missing) < 10, qPrintable(QString::number(magnitude(missing))));
+    else
+        QVERIFY2(magnitude(expected) > (kind == GeneratedTone::WeakFundamental ? 0.02 * second : 1000),
+                 qPrintable(QString::number(magnitude(expected))));
+    QVERIFY2(kind == GeneratedTone::Sine ? second < 10 : second > 1000, qPrintable(QString::number(second)));
+    QVERIFY(magnitude(1.5 * expected) < 50);
+}
+
+// The bound of one frame of N = 8192 at 20 dB for the sines of the tuner's table (41 to 2000 Hz):
+// 0.14 cents at 41 Hz, a median of 0.02 cents. Five harmonics at the same SNR tell more about
+// their fundamental: their bound is lower.
+void TestTestSupport::cramerRaoBound()
+{
+    std::vector<double> sines;
+    for (double f : {41.0, 55.0, 82.4, 110.0, 196.0, 261.6, 440.0, 659.3, 880.0, 1318.5, 2000.0}) {
+        sines.push_back(generateTone(GeneratedTone::Sine, f, 44100, 8192, 20.0, unsigned(f)).crbCents);
+        QVERIFY(generateTone(GeneratedTone::Harmonic, f, 44100, 8192, 20.0, unsigned(f)).crbCents < 0.7 * sines.back());
+    }
+    QVERIFY2(std::fabs(sines[0] - 0.14) < 0.01, qPrintable(QString::number(sines[0])));
+    std::sort(sines.begin(), sines.end());
+    QVERIFY2(std::fabs(sines[5] - 0.02) < 0.005, qPrintable(QString::number(sines[5])));
+    // Clean, only the truncation to 16 bits is left: a bound thousands of times smaller.
+    QVERIFY(generateTone(GeneratedTone::Sine, 41.0, 44100, 8192, kClean, 1).crbCents < 0.14 / 1000);
 }
 
 QTEST_GUILESS_MAIN(TestTestSupport)

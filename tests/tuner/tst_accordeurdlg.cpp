@@ -88,9 +88,18 @@ private slots:
     void noteDetectee();
     void cible();
 
+    void precise_data();
+    void precise();
+    void lectureFigee();
+    void aiguilleEnDixiemes();
+    void policesDe9A12Points_data();
+    void policesDe9A12Points();
+
     void huitMillePoints();
     void plageDeFrequences_data();
     void plageDeFrequences();
+    void plageDeFrequencesPrecise_data();
+    void plageDeFrequencesPrecise();
     void resolution_data();
     void resolution();
     void parametresVersLAnalyseur();
@@ -112,18 +121,19 @@ void TestAccordeurDlg::controles()
     QCOMPARE(a.d.minimumSize(), a.d.maximumSize());
     QVERIFY(!a.d.isModal());
 
-    const QStringList methodes{utf8("Autocorrélation"), QStringLiteral("Cepstre"), QStringLiteral("HPS")};
+    const QStringList methodes{utf8("Autocorrélation"), QStringLiteral("Cepstre"), QStringLiteral("HPS"),
+                               utf8("Précise")};
     const QStringList fenetres{QStringLiteral("Rectangulaire"), QStringLiteral("Hann"), QStringLiteral("Hamming"),
                                QStringLiteral("Blackman")};
     const QStringList points{QStringLiteral("512"), QStringLiteral("1024"), QStringLiteral("2048"),
                              QStringLiteral("4096"), QStringLiteral("8192")};
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 4; ++i)
         QCOMPARE(a.methode->itemText(i), methodes[i]);
     for (int i = 0; i < 4; ++i)
         QCOMPARE(a.fenetre->itemText(i), fenetres[i]);
     for (int i = 0; i < 5; ++i)
         QCOMPARE(a.points->itemText(i), points[i]);
-    QCOMPARE(a.methode->count(), 3);
+    QCOMPARE(a.methode->count(), 4);
     QCOMPARE(a.fenetre->count(), 4);
     QCOMPARE(a.points->count(), 5);
     QCOMPARE(a.methode->currentIndex(), 0);
@@ -370,6 +380,183 @@ void TestAccordeurDlg::cible()
     QCOMPARE(a.cible->text(), utf8("Si♭4\n466.164"));
 }
 
+// "Précise" reads to a tenth of a cent: the note label with one decimal (±0.0 in tune), the
+// deviation, and the needle in tenths, after a first reading of 445 Hz (19.56 cents: 196). Each
+// reading is shown as measured, however far from the one before. Cents by 1200·log2(D/T):
+// 441.5/440 5.892, 436.2/440 −15.016, 880.5/440 1200.98; the notes against their tempered
+// pitch: 82.41/82.4069 +0.065, 466.16/466.1638 −0.014, 27.5 = La♮0.
+void TestAccordeurDlg::precise_data()
+{
+    QTest::addColumn<float>("detectee");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("ecart");
+    QTest::addColumn<int>("aiguille");
+    QTest::addColumn<bool>("rouge");
+
+    QTest::newRow("441.5 Hz") << 441.5f << utf8("La♮4+5.9") << "0 oct+5.9" << 59 << true;
+    QTest::newRow("440 Hz: in tune") << 440.f << utf8("La♮4±0.0") << "0 oct0.0" << 0 << true;
+    QTest::newRow("436.2 Hz") << 436.2f << utf8("La♮4-15.0") << "0 oct-15.0" << -150 << true;
+    QTest::newRow("440.01 Hz: 0.04 cents") << 440.01f << utf8("La♮4±0.0") << "0 oct+0.0" << 0 << true;
+    QTest::newRow("440.03 Hz: 0.12 cents") << 440.03f << utf8("La♮4+0.1") << "0 oct+0.1" << 1 << true;
+    QTest::newRow("880.5 Hz: an octave, needle unmoved") << 880.5f << utf8("La♮5+1.0") << "1 oct+1.0" << 196 << false;
+    QTest::newRow("low E, 82.41 Hz") << 82.41f << utf8("Mi♮2+0.1") << "-2 oct-499.9" << 196 << false;
+    QTest::newRow("466.16 Hz") << 466.16f << utf8("Si♭4±0.0") << "0 oct+100.0" << 196 << false;
+    QTest::newRow("27.5 Hz") << 27.5f << utf8("La♮0±0.0") << "-4 oct0.0" << 196 << false;
+}
+
+void TestAccordeurDlg::precise()
+{
+    QFETCH(float, detectee);
+    QFETCH(QString, note);
+    QFETCH(QString, ecart);
+    QFETCH(int, aiguille);
+    QFETCH(bool, rouge);
+
+    Accordeur a;
+    a.methode->setCurrentIndex(3);
+    MusicalNote cible(440.f, 440.f);
+    a.d.setNoteCible(&cible);
+    a.detecter(445.f);
+    QCOMPARE(a.note->text(), utf8("<font size=5>La♮4+19.6</font>"));
+    QCOMPARE(a.aiguille->value(), 196);
+
+    a.detecter(detectee);
+    QCOMPARE(a.note->text(), QStringLiteral("<font size=5>") + note + QStringLiteral("</font>"));
+    QCOMPARE(a.ecart->text(), ecart);
+    QCOMPARE(a.aiguille->value(), aiguille);
+    QCOMPARE(a.aiguilleRouge(), rouge);
+    QCOMPARE(a.lcd->value(), double(detectee));
+    QVERIFY(!a.d.readingHeld());
+}
+
+// "Précise" keeps its last reading, greyed and marked, through a buffer below the noise floor or
+// without a pitch; the next reading replaces it. The other methods show "---" for no pitch and
+// hold nothing, and a reading of another method is not held by "Précise".
+void TestAccordeurDlg::lectureFigee()
+{
+    Accordeur a;
+    MusicalNote cible(440.f, 440.f);
+    a.d.setNoteCible(&cible);
+    a.methode->setCurrentIndex(3);
+    const QString figee = utf8("<font size=5 color=#808080>La♮4+5.9</font> <font color=#808080>(figée)</font>");
+
+    // Nothing to hold yet.
+    emit a.d.analyseur()->belowNoiseFloor();
+    QCOMPARE(a.note->text(), QStringLiteral("---"));
+    QVERIFY(!a.d.readingHeld());
+
+    a.detecter(441.5f);
+    emit a.d.analyseur()->belowNoiseFloor();
+    QVERIFY(a.d.readingHeld());
+    QCOMPARE(a.note->text(), figee);
+    QCOMPARE(a.ecart->text(), QStringLiteral("0 oct+5.9"));
+    QCOMPARE(a.aiguille->value(), 59);
+    QCOMPARE(a.lcd->value(), 441.5);
+
+    a.detecter(440.f);
+    QVERIFY(!a.d.readingHeld());
+    QCOMPARE(a.note->text(), utf8("<font size=5>La♮4±0.0</font>"));
+
+    // A buffer above the floor without a pitch (noise): the reading stays, held.
+    a.detecter(441.5f);
+    a.detecter(0.f);
+    QVERIFY(a.d.readingHeld());
+    QCOMPARE(a.note->text(), figee);
+    QCOMPARE(a.lcd->value(), 441.5);
+    QCOMPARE(a.d.noteDetectee().freq, 441.5f);
+    QCOMPARE(a.ecart->text(), QStringLiteral("0 oct+5.9"));
+
+    // Another method: no pitch is no pitch, and its readings are never held.
+    a.methode->setCurrentIndex(0);
+    QVERIFY(!a.d.readingHeld());
+    a.detecter(441.f);
+    QCOMPARE(a.note->text(), utf8("<font size=5>La♮4+4</font>"));
+    emit a.d.analyseur()->belowNoiseFloor();
+    QCOMPARE(a.note->text(), utf8("<font size=5>La♮4+4</font>"));
+    a.methode->setCurrentIndex(3);
+    a.detecter(0.f);
+    QCOMPARE(a.note->text(), QStringLiteral("---"));
+    QVERIFY(!a.d.readingHeld());
+}
+
+// "Précise" moves the needle by tenths: its range and steps scale by ten, and the position it
+// shows stays where it was when the method changes.
+void TestAccordeurDlg::aiguilleEnDixiemes()
+{
+    Accordeur a;
+    const int notches = a.aiguille->notchSize();
+    a.methode->setCurrentIndex(3);
+    QCOMPARE(a.aiguille->minimum(), -490);
+    QCOMPARE(a.aiguille->maximum(), 500);
+    QCOMPARE(a.aiguille->singleStep(), 10);
+    QCOMPARE(a.aiguille->pageStep(), 100);
+    QCOMPARE(a.aiguille->value(), 120);
+    QCOMPARE(a.aiguille->notchSize(), 10 * notches);
+
+    MusicalNote cible(440.f, 440.f);
+    a.d.setNoteCible(&cible);
+    a.detecter(438.f); // −7.89 cents
+    QCOMPARE(a.aiguille->value(), -79);
+    a.methode->setCurrentIndex(2);
+    QCOMPARE(a.aiguille->minimum(), -49);
+    QCOMPARE(a.aiguille->maximum(), 50);
+    QCOMPARE(a.aiguille->singleStep(), 1);
+    QCOMPARE(a.aiguille->pageStep(), 10);
+    QCOMPARE(a.aiguille->value(), -8);
+    QCOMPARE(a.aiguille->notchSize(), notches);
+    a.methode->setCurrentIndex(1);
+    QCOMPARE(a.aiguille->value(), -8);
+}
+
+// In the user's font, 9 to 12 points: every method fits its list, and every reading of
+// "Précise", held or not, fits the note label without widening it or the window.
+void TestAccordeurDlg::policesDe9A12Points_data()
+{
+    QTest::addColumn<int>("points");
+    for (int p = 9; p <= 12; ++p)
+        QTest::addRow("%d points", p) << p;
+}
+
+void TestAccordeurDlg::policesDe9A12Points()
+{
+    QFETCH(int, points);
+    const QFont avant = QApplication::font();
+    QFont police = avant;
+    police.setPointSize(points);
+    QApplication::setFont(police);
+    {
+        Accordeur a;
+        QCOMPARE(a.d.font().pointSize(), points);
+        for (int i = 0; i < a.methode->count(); ++i) {
+            const int texte = a.methode->fontMetrics().horizontalAdvance(a.methode->itemText(i));
+            QVERIFY2(texte < a.methode->width() - 16, qPrintable(a.methode->itemText(i)));
+        }
+        QVERIFY(a.methode->sizeHint().width() <= a.methode->width());
+        a.methode->setCurrentIndex(3);
+        QApplication::processEvents();
+        const QSize taille = a.d.size();
+        const QRect place = a.note->geometry();
+        MusicalNote cible(440.f, 440.f);
+        a.d.setNoteCible(&cible);
+        for (int octave = 0; octave <= 8; ++octave) {
+            for (int demiton = 0; demiton < 12; ++demiton) {
+                for (float cents : {-49.9f, -0.04f, 49.9f}) {
+                    const float demitons = float((octave - 4) * 12 + demiton - 9) + cents / 100;
+                    const float f = 440.0f * std::pow(2.0f, demitons / 12);
+                    a.detecter(f);
+                    emit a.d.analyseur()->belowNoiseFloor();
+                    QApplication::processEvents();
+                    QVERIFY2(a.note->sizeHint().width() <= a.note->width(), qPrintable(a.note->text()));
+                    QCOMPARE(a.note->geometry(), place);
+                    QCOMPARE(a.d.size(), taille);
+                }
+            }
+        }
+        QVERIFY(a.note->text().contains(utf8("Si♮8+49.9")));
+    }
+    QApplication::setFont(avant);
+}
+
 void TestAccordeurDlg::huitMillePoints()
 {
     Accordeur a;
@@ -392,6 +579,34 @@ void TestAccordeurDlg::plageDeFrequences_data()
     QTest::newRow("48000, 512") << 48000 << 0 << "94 - 24000 Hz";
     QTest::newRow("22050, 8192") << 22050 << 4 << "3 - 11025 Hz";
     QTest::newRow("8000, 1024") << 8000 << 1 << "8 - 4000 Hz";
+}
+
+// "Précise": the periods it searches, at most 2N/3 samples and 1/25 s, at least fech/5000
+// samples: 44100/1764, 44100/341, 48000/1365, and 44100/8, 48000/9.
+void TestAccordeurDlg::plageDeFrequencesPrecise_data()
+{
+    QTest::addColumn<int>("fech");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("texte");
+
+    QTest::newRow("44100, 8192") << 44100 << 4 << "25 - 5513 Hz";
+    QTest::newRow("44100, 512") << 44100 << 0 << "129 - 5513 Hz";
+    QTest::newRow("48000, 2048") << 48000 << 2 << "35 - 5333 Hz";
+}
+
+void TestAccordeurDlg::plageDeFrequencesPrecise()
+{
+    QFETCH(int, fech);
+    QFETCH(int, index);
+    QFETCH(QString, texte);
+    Accordeur a;
+    a.d.analyseur()->fech = fech;
+    a.points->setCurrentIndex(index);
+    a.methode->setCurrentIndex(3);
+    QCOMPARE(a.minMax->text(), texte);
+    // Back to the other methods' range.
+    a.methode->setCurrentIndex(0);
+    QCOMPARE(a.minMax->text(), QStringLiteral("%1 - %2 Hz").arg(qRound(double(fech) / (512 << index))).arg(fech / 2));
 }
 
 void TestAccordeurDlg::plageDeFrequences()
@@ -422,6 +637,7 @@ void TestAccordeurDlg::resolution_data()
     QTest::newRow("cepstrum, 4096") << QStringLiteral("Cepstre") << 440.f << 3 << "10.8";
     QTest::newRow("HPS, 8192") << QStringLiteral("HPS") << 440.f << 4 << "5.4";
     QTest::newRow("HPS, 512") << QStringLiteral("HPS") << 440.f << 0 << "86.1";
+    QTest::newRow("precise: the step of its readings") << utf8("Précise") << 440.f << 2 << "0.1";
 }
 
 void TestAccordeurDlg::resolution()

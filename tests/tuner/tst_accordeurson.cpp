@@ -4,6 +4,7 @@
 //
 // A 440 Hz sine at 44100 Hz correlates best at lag 100: the autocorrelation shows 441 Hz, La♮4+4
 // (1200·log2(441/440) = 3.93 cents), "0 oct+3.9" against 440 Hz and the needle at 4.
+// "Précise" reads a 441.5 Hz tone to a tenth of a cent: La♮4+5.9 (5.892 cents).
 
 #include "app/Diapason.h"
 #include "tests/support/Enfant.h"
@@ -81,6 +82,7 @@ private slots:
     void cleanup();
     void la440_data();
     void la440();
+    void precise();
     void parLaFenetrePrincipale();
     void fermeturesPendantLaCapture();
 };
@@ -202,6 +204,60 @@ void TestAccordeurSon::la440()
     const int apresStop = detections.frequences.size();
     QTest::qWait(400);
     QCOMPARE(detections.frequences.size(), apresStop);
+}
+
+// "Précise" at N = 8192 reads a 441.5 Hz tone played into the server within 0.1 cent, shows it to
+// a tenth of a cent, and holds the last reading, marked, when the tone stops and when the capture
+// stops.
+void TestAccordeurSon::precise()
+{
+    AccordeurDlg d;
+    MusicalNote cible(440.f, 440.f);
+    d.setNoteCible(&cible);
+    d.afficheCible();
+    d.show();
+    auto *methodes = enfant<QComboBox>(&d, "methodeBox");
+    methodes->setCurrentIndex(methodes->findText(utf8("Précise")));
+    QCOMPARE(d.analyseur()->methode, 3);
+    auto *nbPoints = enfant<QComboBox>(&d, "nbPointsBox");
+    nbPoints->setCurrentIndex(nbPoints->findText(QStringLiteral("8192")));
+    QCOMPARE(d.analyseur()->nbPoints, 8192);
+    QCOMPARE(d.format().sampleRate(), 44100);
+
+    TonePlayer ton;
+    QVERIFY2(ton.start(441.5, 0.5, 44100), qPrintable(ton.errorString()));
+    Detections detections(&d);
+    auto *bouton = enfant<QPushButton>(&d, "boutonAnalyse");
+    presser(bouton);
+    QVERIFY(d.capturing());
+    QVERIFY2(detections.attendre(5), qPrintable(detections.liste()));
+    // The first buffers may hold the start of the tone; the last ones hear it throughout.
+    QStringList cents;
+    for (int i = detections.frequences.size() - 3; i < detections.frequences.size(); ++i) {
+        const double c = 1200.0 * std::log2(detections.frequences[i] / 441.5);
+        cents << QString::number(c, 'f', 4);
+        QVERIFY2(std::fabs(c) <= 0.1, qPrintable(cents.join(QLatin1Char(' ')) + QStringLiteral(" cents; ") +
+                                                  detections.liste()));
+    }
+    auto *note = enfant<QLabel>(&d, "labelNote");
+    QCOMPARE(note->text(), utf8("<font size=5>La♮4+5.9</font>"));
+    QCOMPARE(enfant<QLabel>(&d, "labelEcart")->text(), QStringLiteral("0 oct+5.9"));
+    QCOMPARE(enfant<QDial>(&d, "aiguille")->value(), 59);
+    QVERIFY(!d.readingHeld());
+
+    // The tone stops: the buffers fall below the noise floor, the last reading stays, held.
+    ton.stop();
+    QTRY_VERIFY_WITH_TIMEOUT(d.readingHeld(), 3000);
+    QCOMPARE(note->text(), utf8("<font size=5 color=#808080>La♮4+5.9</font> <font color=#808080>(figée)</font>"));
+    QCOMPARE(enfant<QLabel>(&d, "labelEcart")->text(), QStringLiteral("0 oct+5.9"));
+
+    // Played again, read again; "Stop" holds the last reading.
+    QVERIFY2(ton.start(441.5, 0.5, 44100), qPrintable(ton.errorString()));
+    QTRY_VERIFY_WITH_TIMEOUT(!d.readingHeld(), 3000);
+    presser(bouton);
+    QVERIFY(!d.capturing());
+    QVERIFY(d.readingHeld());
+    QVERIFY(note->text().contains(utf8("(figée)")));
 }
 
 // The whole program: "Accordeur", "Jouer Freq 1" (440 Hz through the program's own player),

@@ -109,6 +109,7 @@ struct Banc
     Analyseur a;
     QSignalSpy updates{&a, &Analyseur::update};
     QSignalSpy analyses{&a, &Analyseur::analysee};
+    QSignalSpy sousLePlancher{&a, &Analyseur::belowNoiseFloor};
 
     explicit Banc(const QAudioFormat &format, int nbPoints, int methode = 9)
         : a(format)
@@ -417,6 +418,7 @@ void TestAnalyseur::seuil()
     b.ecrire(frames(v, s16));
     QCOMPARE(b.a.level, niveau);
     QCOMPARE(b.analyses.count(), analyse ? 1 : 0);
+    QCOMPARE(b.sousLePlancher.count(), analyse ? 0 : 1);
     // Analysed or not, the buffer starts again.
     QCOMPARE(b.a.nbSamples(), 0);
 }
@@ -522,7 +524,7 @@ void TestAnalyseur::nbPointsHorsBornes()
     QFETCH(int, longueur);
 
     const Format s16{16, true, true, 1};
-    for (int methode = 0; methode <= 2; ++methode) {
+    for (int methode = 0; methode <= 3; ++methode) {
         Banc b(audioFormat(s16), nbPoints, methode);
         QCOMPARE(b.a.analysisLength(), longueur);
         b.ecrire(frames(sine(440, 10000, 44100, 20000), s16));
@@ -531,11 +533,11 @@ void TestAnalyseur::nbPointsHorsBornes()
     }
 }
 
-// A method outside 0 … 2 detects nothing but still reports the attempt.
+// A method outside 0 … 3 detects nothing but still reports the attempt.
 void TestAnalyseur::methodeInconnue()
 {
     const Format s16{16, true, true, 1};
-    Banc b(audioFormat(s16), 512, 3);
+    Banc b(audioFormat(s16), 512, 4);
     b.a.freq = 123.0f;
     b.ecrire(frames(sine(440, 10000, 44100, 512), s16));
     QCOMPARE(b.analyses.count(), 1);
@@ -642,6 +644,18 @@ void TestAnalyseur::hauteurDUnFlux_data()
     QTest::newRow("cepstrum 220.5 Hz harmonic, Hann") << s16 << 1 << 1 << 4096 << true << 220.5 << 220.5 << 1e-3;
     QTest::newRow("cepstrum 220.5 Hz harmonic, N 8192, Hann") << s16 << 1 << 1 << 8192 << true << 220.5 << 220.5
                                                               << 2.3;
+    // The precise method brings its own window: every choice reads the same, to a thousandth of a
+    // cent (0.0003 Hz at 440 Hz).
+    for (int fenetre = 0; fenetre < 4; ++fenetre) {
+        QTest::addRow("precise 440 Hz, N 8192, window %d", fenetre) << s16 << 3 << fenetre << 8192 << false << 440.0
+                                                                   << 440.0 << 3e-4;
+        QTest::addRow("precise 220.5 Hz harmonic, N 4096, window %d", fenetre) << s16 << 3 << fenetre << 4096 << true
+                                                                              << 220.5 << 220.5 << 3e-4;
+    }
+    QTest::newRow("precise 440 Hz, 8-bit unsigned stereo") << Format{8, false, true, 2} << 3 << 1 << 8192 << false
+                                                            << 440.0 << 440.0 << 0.01;
+    QTest::newRow("precise 82.41 Hz, 16-bit big-endian") << Format{16, true, false, 1} << 3 << 0 << 8192 << true
+                                                         << 82.41 << 82.41 << 3e-4;
 }
 
 void TestAnalyseur::hauteurDUnFlux()
