@@ -663,8 +663,17 @@ void Diapason::DegDlg()
         dialog->setplayEnabled();
     dialog->constrListDeg();
     connect(dialog->treeView(), &QTreeView::clicked, this, &Diapason::choixInterv);
+    // The tuners may tune to the list while the dialog is open.
+    connect(dialog, &QDialog::finished, this, [this] { tellTunersAboutTheList(false); });
     dialog->setSizeGripEnabled(false);
     dialog->show();
+    tellTunersAboutTheList(true);
+}
+
+void Diapason::tellTunersAboutTheList(bool open)
+{
+    for (AccordeurDlg *tuner : findChildren<AccordeurDlg *>(QString(), Qt::FindDirectChildrenOnly))
+        tuner->setIntervalListOpen(open);
 }
 
 void Diapason::choixInterv(const QModelIndex &index)
@@ -693,6 +702,8 @@ void Diapason::accordDlg()
     // Each press makes a new one: a closed tuner is not kept.
     tuner->setAttribute(Qt::WA_DeleteOnClose);
     m_tuner = tuner;
+    tuner->setMainWindow(this);
+    tuner->setIntervalListOpen(intervalList() != nullptr);
     tuner->setNoteCible(m_targetNote);
     tuner->afficheCible();
     // Its resolution was computed before it had this target.

@@ -104,6 +104,8 @@ private:
     void writeUnits(float cents);
     /// The interval list dialog's interval field, when a dialog exists, receives text (cents).
     void writeDialogInterval(const QString &text);
+    /// Enables or disables the tuners' list target as the interval list dialog opens or closes.
+    void tellTunersAboutTheList(bool open);
     /// The press of a play button: stops the tone of player when it sounds, whatever the fields
     /// hold; otherwise checks the frequency it was given, the duration and the model, and starts it.
     void toggleTone(AudioPlay *&player, AudioPlay *other, QPushButton *button, const QString &playText,

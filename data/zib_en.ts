@@ -163,6 +163,16 @@ Choose a high level, according to the level of the captured signal.</translation
         <source>(figée)</source>
         <translation>(held)</translation>
     </message>
+    <message>
+        <source>Cible : liste d&apos;intervalles</source>
+        <translation>Target: interval list</translation>
+    </message>
+    <message>
+        <source>Mesurer l&apos;écart au degré le plus proche de la liste d&apos;intervalles ouverte,
+joué sur Fréquence 1, au lieu de Fréquence 2</source>
+        <translation>Measure the deviation from the nearest degree of the open interval list,
+played on Frequency 1, instead of Frequency 2</translation>
+    </message>
 </context>
 <context>
     <name>Diapason</name>

@@ -163,6 +163,16 @@ Choisir un niveau élevé, en fonction du niveau du signal capté en entrée.</t
         <source>(figée)</source>
         <translation>(figée)</translation>
     </message>
+    <message>
+        <source>Cible : liste d'intervalles</source>
+        <translation>Cible : liste d'intervalles</translation>
+    </message>
+    <message>
+        <source>Mesurer l'écart au degré le plus proche de la liste d'intervalles ouverte,
+joué sur Fréquence 1, au lieu de Fréquence 2</source>
+        <translation>Mesurer l'écart au degré le plus proche de la liste d'intervalles ouverte,
+joué sur Fréquence 1, au lieu de Fréquence 2</translation>
+    </message>
 </context>
 <context>
     <name>Diapason</name>

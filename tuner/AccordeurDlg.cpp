@@ -1,10 +1,14 @@
 #include "tuner/AccordeurDlg.h"
 
+#include "app/MainWindow.h"
+#include "intervals/ListInterv.h"
+#include "intervals/NearestDegree.h"
 #include "tuner/Analyseur.h"
 #include "tuner/PreciseDetector.h"
 #include "tuner/VuMetre.h"
 
 #include <QAudioInput>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDebug>
 #include <QDial>
@@ -160,22 +164,45 @@ void AccordeurDlg::createWidgets()
     const QString tirets = QStringLiteral("---");
     m_labelNote = new QLabel(tirets, this);
     m_labelNote->setObjectName(QStringLiteral("labelNote"));
-    m_labelNote->setMinimumWidth(widestReadingWidth());
+    m_labelNote->setMinimumSize(widestReadingSize());
     m_labelEcart = new QLabel(tirets, this);
     m_labelEcart->setObjectName(QStringLiteral("labelEcart"));
+    // The widest deviation: a pitch eleven octaves and a half from the target.
+    m_labelEcart->setMinimumWidth(m_labelEcart->fontMetrics().horizontalAdvance(QStringLiteral("-11 oct-599.9")) + 4);
+    m_labelEcart->setAlignment(Qt::AlignCenter);
     m_labelCible = new QLabel(tirets, this);
     m_labelCible->setObjectName(QStringLiteral("labelCible"));
     m_labelCible->setWordWrap(true);
     m_labelCible->setScaledContents(true);
     m_labelCible->setAlignment(Qt::AlignCenter);
-    m_labelCible->setFixedWidth(80);
     QFont police = m_labelCible->font();
     police.setPointSize(12);
     m_labelCible->setFont(police);
+    // Two lines, the widest name Frequency 2 can have (10 … 15000 Hz, octaves −1 … 9) above the
+    // widest frequency: the window does not grow when the target changes.
+    const QFontMetrics cibleMetrics(police);
+    int largeurCible = 80;
+    MusicalNote nom(0.0f, 440.0f);
+    for (int semitone = 0; semitone < 12; ++semitone) {
+        nom.freq = 8.1758f * std::pow(2.0f, semitone / 12.0f); // octave −1
+        nom.setNote();
+        nom.ecart = -49.0f;
+        nom.setNomNote();
+        largeurCible = std::max(largeurCible, cibleMetrics.horizontalAdvance(nom.nomNote) + 4);
+    }
+    largeurCible = std::max(largeurCible, cibleMetrics.horizontalAdvance(QStringLiteral("14999.9")) + 4);
+    m_labelCible->setFixedWidth(largeurCible);
+    m_labelCible->setMinimumHeight(2 * cibleMetrics.lineSpacing() + 2);
     QPalette cible = m_labelCible->palette();
     cible.setColor(QPalette::WindowText, Qt::red);
     m_labelCible->setPalette(cible);
     m_labelCible->setToolTip(tr("Note cible définie dans la fenêtre de dialogue prinipale : fréquence 2"));
+
+    m_listTargetCheck = new QCheckBox(tr("Cible : liste d'intervalles"), this);
+    m_listTargetCheck->setObjectName(QStringLiteral("listTargetCheck"));
+    m_listTargetCheck->setEnabled(false);
+    m_listTargetCheck->setToolTip(tr("Mesurer l'écart au degré le plus proche de la liste d'intervalles ouverte,\n"
+                                     "joué sur Fréquence 1, au lieu de Fréquence 2"));
 
     m_labelResolution = new QLabel(this);
     m_labelResolution->setObjectName(QStringLiteral("labelResolution"));
@@ -233,6 +260,7 @@ void AccordeurDlg::layOut()
 
     auto *accordageGroup = new QGroupBox(tr("Accordage"), this);
     auto *accordageLayout = new QVBoxLayout(accordageGroup);
+    accordageLayout->addWidget(m_listTargetCheck);
     accordageLayout->addWidget(m_labelCible, 0, Qt::AlignHCenter);
     accordageLayout->addWidget(m_aiguille, 0, Qt::AlignHCenter);
     accordageLayout->addWidget(m_labelEcart, 0, Qt::AlignHCenter);
@@ -257,6 +285,7 @@ void AccordeurDlg::connectWidgets()
     connect(m_methodeBox, qOverload<int>(&QComboBox::currentIndexChanged), this, &AccordeurDlg::setMethode);
     connect(m_fenetreBox, qOverload<int>(&QComboBox::currentIndexChanged), this, &AccordeurDlg::setFenType);
     connect(m_bruitSlider, &QSlider::valueChanged, this, &AccordeurDlg::setNoiseFloor);
+    connect(m_listTargetCheck, &QCheckBox::toggled, this, &AccordeurDlg::listTargetToggled);
 }
 
 void AccordeurDlg::setNoteCible(MusicalNote *note)
@@ -266,6 +295,17 @@ void AccordeurDlg::setNoteCible(MusicalNote *note)
 
 void AccordeurDlg::afficheCible()
 {
+    if (targetsList()) {
+        // A description is the user's free text: it is shortened to the label, whole in the tooltip.
+        const QString name = m_listTargetName.isEmpty() ? QStringLiteral("---") : m_listTargetName;
+        const QString shown = m_labelCible->fontMetrics().elidedText(name, Qt::ElideRight, m_labelCible->width());
+        m_labelCible->setText(shown + QLatin1Char('\n') +
+                              (m_listTargetFrequency > 0 ? QString::number(double(m_listTargetFrequency), 'g', 6)
+                                                         : QStringLiteral("---")));
+        m_labelCible->setToolTip(name);
+        return;
+    }
+    m_labelCible->setToolTip(tr("Note cible définie dans la fenêtre de dialogue prinipale : fréquence 2"));
     if (!m_noteCible) {
         m_labelCible->setText(QStringLiteral("---"));
         return;
@@ -549,7 +589,55 @@ void AccordeurDlg::setFreq()
     m_noteDetectee.setNomNote();
     m_labelNote->setText(m_noteDetectee.nomNote.isEmpty() ? QStringLiteral("---")
                                                           : noteMarkup(m_noteDetectee, precise(), false));
+    if (targetsList())
+        updateListTarget();
     ecartCible();
+}
+
+bool AccordeurDlg::targetsList() const
+{
+    return m_listTargetCheck->isChecked() && m_listTargetCheck->isEnabled() && m_mainWindow &&
+           m_mainWindow->intervalList();
+}
+
+void AccordeurDlg::setIntervalListOpen(bool open)
+{
+    if (!open)
+        m_listTargetCheck->setChecked(false);
+    m_listTargetCheck->setEnabled(open);
+    afficheCible();
+}
+
+void AccordeurDlg::listTargetToggled()
+{
+    m_listTargetName.clear();
+    m_listTargetFrequency = 0.0f;
+    if (targetsList() && m_noteDetectee.freq > 0)
+        updateListTarget();
+    afficheCible();
+    ecartCible();
+}
+
+void AccordeurDlg::updateListTarget()
+{
+    const ListInterv *list = m_mainWindow->intervalList();
+    const NearestDegree nearest = NearestDegree::find(*list, m_mainWindow->frequency1(), m_noteDetectee.freq);
+    if (nearest.index < 0) {
+        m_listTargetName.clear();
+        m_listTargetFrequency = 0.0f;
+    } else {
+        const Interval &degree = list->liste.at(nearest.index);
+        m_listTargetName = degree.desc.isEmpty() ? QString::number(double(degree.cent), 'g', 6) : degree.desc;
+        m_listTargetFrequency = float(nearest.frequency);
+    }
+    afficheCible();
+}
+
+float AccordeurDlg::targetFrequency() const
+{
+    if (targetsList())
+        return m_listTargetFrequency;
+    return m_noteCible ? m_noteCible->freq : 0.0f;
 }
 
 void AccordeurDlg::holdReading()
@@ -580,7 +668,7 @@ QString AccordeurDlg::readingMarkup(const QString &name, bool held)
            tr("(figée)") + QStringLiteral("</font>");
 }
 
-int AccordeurDlg::widestReadingWidth()
+QSize AccordeurDlg::widestReadingSize()
 {
     // A reading made of the widest of each part, in the label's font: the note's name and sign
     // among the twelve of "Précise" (octaves 0 … 8, 25 to about 5500 Hz), the widest digit for the
@@ -611,16 +699,19 @@ int AccordeurDlg::widestReadingWidth()
     m_labelNote->setText(readingMarkup(name, true));
     // The widths were compared in the label's own size, the reading is drawn larger: a character
     // more covers what the hinting of the larger size adds.
-    const int width = m_labelNote->sizeHint().width() + metrics.averageCharWidth();
+    const QSize size(m_labelNote->sizeHint().width() + metrics.averageCharWidth(), m_labelNote->sizeHint().height());
     m_labelNote->setText(QStringLiteral("---"));
-    return width;
+    return size;
 }
 
 void AccordeurDlg::ecartCible()
 {
-    const float cible = m_noteCible ? m_noteCible->freq : 0.0f;
-    if (cible == 0.0f)
+    const float cible = targetFrequency();
+    if (cible == 0.0f) {
+        if (targetsList())
+            m_labelEcart->setText(QStringLiteral("---"));
         return;
+    }
     const float detectee = m_noteDetectee.freq;
     const float c = 1200.0f * std::log2(detectee / cible);
     // No pitch, or a target that is no frequency: no deviation to show.

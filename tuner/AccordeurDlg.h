@@ -10,6 +10,7 @@
 #include <QList>
 
 class QAudioInput;
+class QCheckBox;
 class QComboBox;
 class QDial;
 class QGroupBox;
@@ -19,6 +20,7 @@ class QPushButton;
 class QSlider;
 
 class Analyseur;
+class MainWindow;
 class VuMetre;
 
 /// The tuner window: captures an audio input into an Analyseur, shows the detected frequency,
@@ -33,6 +35,10 @@ class VuMetre;
 /// every reading is shown as measured, without smoothing. When a buffer brings no pitch (the sound
 /// stopped, fell below the noise floor, or is noise) or the capture stops, the last reading stays,
 /// greyed and marked "(figée)", until the next one.
+///
+/// With "Cible : liste d'intervalles" checked (it is enabled while an interval list dialog is
+/// open), the target is no longer Frequency 2 but the degree of that list, on Frequency 1 as its
+/// tonic and in any octave, nearest to each detected pitch: a temperament is tuned note by note.
 class AccordeurDlg : public QDialog
 {
     Q_OBJECT
@@ -59,6 +65,11 @@ public:
     /// Closing the window stops the capture.
     void done(int r) override;
 
+    /// The main window whose Frequency 1 and interval list the list target reads (not owned).
+    void setMainWindow(MainWindow *mainWindow) { m_mainWindow = mainWindow; }
+    /// True while the list target is checked, enabled and has a list to read.
+    bool targetsList() const;
+
 public slots:
     /// The note the deviation is measured against (not owned; it must outlive its use here, or
     /// be replaced first). Null: no target.
@@ -72,6 +83,9 @@ public slots:
     /// Range label "fech/N - fech/2 Hz", whole hertz; for "Précise" the range of periods it
     /// searches (PreciseDetector::lowestFrequency … highestFrequency).
     void calcMinMaxFreq();
+    /// Whether an interval list dialog is open: enables "Cible : liste d'intervalles", or
+    /// unchecks and disables it and goes back to Frequency 2.
+    void setIntervalListOpen(bool open);
 
 private slots:
     void refreshDisplay();
@@ -91,6 +105,7 @@ private slots:
     /// A buffer without a pitch, or the end of the capture: "Précise" keeps its last reading,
     /// marked as held.
     void holdReading();
+    void listTargetToggled();
 
 private:
     void createWidgets();
@@ -112,9 +127,14 @@ private:
     /// greyed and marked when held.
     static QString noteMarkup(const MusicalNote &note, bool tenths, bool held);
     static QString readingMarkup(const QString &name, bool held);
-    /// Width of the widest reading of "Précise", held, in the label's font: the label keeps it
+    /// The frequency the deviation is measured against: the list's nearest degree when it is the
+    /// target, otherwise the target note's; 0 without a target.
+    float targetFrequency() const;
+    /// Finds the list's degree nearest to the detected pitch.
+    void updateListTarget();
+    /// Size of the widest reading of "Précise", held, in the label's font: the label keeps it
     /// from the start, so a reading never widens the fixed-size window.
-    int widestReadingWidth();
+    QSize widestReadingSize();
 
     VuMetre *m_vuMetre = nullptr;
     QPushButton *m_boutonAnalyse = nullptr;
@@ -127,6 +147,7 @@ private:
     QLabel *m_labelNote = nullptr;
     QLabel *m_labelEcart = nullptr;
     QLabel *m_labelCible = nullptr;
+    QCheckBox *m_listTargetCheck = nullptr;
     QLabel *m_labelResolution = nullptr;
     QLabel *m_labelMinMax = nullptr;
     QLCDNumber *m_lcd = nullptr;
@@ -138,6 +159,11 @@ private:
     QAudioFormat m_format;
     QAudioInput *m_audioInput = nullptr;
     MusicalNote m_noteDetectee;
+    MainWindow *m_mainWindow = nullptr;
+    /// The list's degree nearest to the last detection: its description and frequency (Hz, 0
+    /// before a detection).
+    QString m_listTargetName;
+    float m_listTargetFrequency = 0.0f;
     /// The target until the main window gives its own; notes are named against A4 = 440 Hz.
     MusicalNote m_ownTarget;
     MusicalNote *m_noteCible = nullptr;

@@ -4,11 +4,15 @@
 #include "app/Diapason.h"
 #include "tests/support/Enfant.h"
 #include "app/MusicalNote.h"
+#include "intervals/IntervDlg.h"
 #include "tuner/AccordeurDlg.h"
 #include "tuner/Analyseur.h"
 
 #include <QtTest>
 
+#include <cmath>
+
+#include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +70,7 @@ private slots:
     void seulLeDernierSuitFrequence2();
     void accordeurFermeOublie();
     void memeNoteQueLaFenetre();
+    void tunesToTheOpenIntervalList();
 };
 
 void TestAccordeurDiapason::initTestCase()
@@ -141,6 +146,52 @@ void TestAccordeurDiapason::memeNoteQueLaFenetre()
     f.w.targetNote()->setNote();
     d->afficheCible();
     QCOMPARE(cible(d), utf8("La♮5\n880"));
+}
+
+// With Werckmeister III open and Frequency 1 on C4, each detected pitch is measured against the
+// list's nearest degree: the list's E reads 0.0 against "Mi"; closing the list goes back to
+// Frequency 2.
+void TestAccordeurDiapason::tunesToTheOpenIntervalList()
+{
+    Fenetre f;
+    AccordeurDlg *tuner = f.ouvrir();
+    auto *check = enfant<QCheckBox>(tuner, "listTargetCheck");
+    QVERIFY(!check->isEnabled());
+
+    Fenetre::coller(f.freq1, QStringLiteral("261.626"));
+    QTest::mouseClick(enfant<QPushButton>(&f.w, "listeButton"), Qt::LeftButton);
+    auto *intervals = enfant<IntervDlg>(&f.w, "intervDlg");
+    QVERIFY(intervals->loadDom(QStringLiteral("interval_lists/werckmeister_3.int")));
+    intervals->constrListDeg();
+    QVERIFY(check->isEnabled());
+    QTest::mouseClick(check, Qt::LeftButton);
+    QVERIFY(tuner->targetsList());
+
+    const auto detect = [tuner](double hz) {
+        tuner->analyseur()->freq = float(hz);
+        emit tuner->analyseur()->analysee();
+    };
+    const auto ecart = [tuner] { return enfant<QLabel>(tuner, "labelEcart")->text(); };
+    detect(261.626 * std::exp2(390.225 / 1200)); // the list's E, 327.77 Hz
+    QCOMPARE(ecart(), QStringLiteral("0 oct0.0"));
+    QVERIFY2(cible(tuner).startsWith(QStringLiteral("Mi ")), qPrintable(cible(tuner)));
+    QVERIFY2(cible(tuner).endsWith(QStringLiteral("327.772")), qPrintable(cible(tuner)));
+    // The same E an octave up, 4 cents sharp: still Mi, against its own octave.
+    detect(261.626 * std::exp2((390.225 + 1204) / 1200));
+    QCOMPARE(ecart(), QStringLiteral("0 oct+4.0"));
+    QVERIFY(cible(tuner).startsWith(QStringLiteral("Mi ")));
+    QVERIFY2(cible(tuner).endsWith(QStringLiteral("655.544")), qPrintable(cible(tuner)));
+    // The equal-tempered E is 9.8 cents above Werckmeister's.
+    detect(329.628);
+    QCOMPARE(ecart(), QStringLiteral("0 oct+9.8"));
+
+    intervals->close();
+    QVERIFY(!check->isEnabled());
+    QVERIFY(!check->isChecked());
+    QVERIFY(!tuner->targetsList());
+    QVERIFY(cible(tuner).startsWith(QString::fromUtf8("Do♮4")));
+    detect(261.626);
+    QCOMPARE(ecart(), QStringLiteral("0 oct0.0"));
 }
 
 QTEST_MAIN(TestAccordeurDiapason)
