@@ -7,9 +7,10 @@ ZIB_BUILD_PACKAGES=(cmake g++ make qtbase5-dev qtmultimedia5-dev libqt5multimedi
                     qttools5-dev qttools5-dev-tools)
 
 # Only the tests need these: a private sound server (pulseaudio, which brings pactl), sox for
-# reading WAV files back (soxi) and exiftool for their INFO list (sox skips it), a virtual X
-# display and the tools that look at its windows.
-ZIB_TEST_PACKAGES=(pulseaudio sox libimage-exiftool-perl xvfb x11-utils)
+# reading WAV files back (soxi) and exiftool for their INFO list (sox skips it), xmllint
+# (libxml2-utils) for reading the XML files back, a virtual X display and the tools that look at
+# its windows.
+ZIB_TEST_PACKAGES=(pulseaudio sox libimage-exiftool-perl libxml2-utils xvfb x11-utils)
 
 # Prints the packages among "$@" that are not installed, one a line.
 zib_missing_packages() {
