@@ -150,7 +150,7 @@ Mode PhysicalModel::modeAt(int r, float x) const
     Mode m;
     if (!validStructure(m_structure))
         return m;
-    const float xPrime = 100.0f * x / 101.0f;
+    const float xPrime = float(100.0 * double(x) / 101.0);
     const float k = float(r + 1);
     // Structures without ends: row r holds the cosine (even r) or the sine member of pair p.
     const float p = float(r / 2 + 1);

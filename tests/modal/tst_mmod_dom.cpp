@@ -1,0 +1,1017 @@
+// The model editor as a user drives it: its controls, the cell checks and their warnings, rows
+// added, selected and removed, models generated, saved, loaded and selected for the main window,
+// the chart painted into an image, and its texts in fonts of 9 to 12 points.
+
+#include "EditorTest.h"
+
+#include "app/MainWindow.h"
+#include "modal/ModeChart.h"
+#include "modal/ModelDocument.h"
+#include "modal/PhysicalModel.h"
+#include "synth/Modmod.h"
+#include "tests/support/FileSizeLimit.h"
+
+#include <QHeaderView>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+#include <QStyleOptionGroupBox>
+
+#include <memory>
+
+namespace {
+
+/// The main window as the editor sees it: it records the models it is given.
+class FakeMainWindow : public MainWindow
+{
+public:
+    QList<Modmod *> models;
+
+    float frequency1() const override { return 440; }
+    float decimalRatio() const override { return 1; }
+    float duration() const override { return 1; }
+    int waveform() const override { return 5; }
+    int freqEch() const override { return 44100; }
+    Modmod *modele() const override { return models.isEmpty() ? nullptr : models.last(); }
+    void setModele(Modmod *modele) override { models << modele; }
+    void deg2interv(const ListInterv &, int) override {}
+    const ListInterv *intervalList() const override { return nullptr; }
+    void openMelodyEditor(QWidget *, const ListInterv &) override {}
+};
+
+QString utf8s(const char *s)
+{
+    return QString::fromUtf8(s);
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QImage render(QWidget &w)
+{
+    QImage image(w.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    w.render(&image);
+    return image;
+}
+
+/// Whether a pixel has a pure colour (each channel full or none), within the few levels a screen
+/// of 6 bits a channel loses.
+bool isColour(const QImage &image, int x, int y, QRgb colour)
+{
+    if (!image.rect().contains(x, y))
+        return false;
+    const QRgb p = image.pixel(x, y);
+    return std::abs(qRed(p) - qRed(colour)) < 8 && std::abs(qGreen(p) - qGreen(colour)) < 8 &&
+           std::abs(qBlue(p) - qBlue(colour)) < 8;
+}
+
+/// The longest run of pixels of a colour in the columns x − 1 … x + 1, from y upwards at most 20.
+int runAbove(const QImage &image, QPointF foot, QRgb colour)
+{
+    int longest = 0;
+    for (int x = int(std::floor(foot.x())) - 1; x <= int(std::floor(foot.x())) + 1; ++x) {
+        int run = 0;
+        for (int y = int(foot.y()) + 2; y >= int(foot.y()) - 20; --y) {
+            if (isColour(image, x, y, colour))
+                longest = std::max(longest, ++run);
+            else
+                run = 0;
+        }
+    }
+    return longest;
+}
+
+int countColour(const QImage &image, const QRect &area, QRgb colour)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += isColour(image, x, y, colour);
+    return n;
+}
+
+/// Width a line edit leaves for its text: its contents less 2 pixels on each side and the caret.
+int textRoom(const QLineEdit *e)
+{
+    QStyleOptionFrame option;
+    option.initFrom(e);
+    option.rect = e->rect();
+    option.lineWidth = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, e);
+    const QRect r = e->style()->subElementRect(QStyle::SE_LineEditContents, &option, e);
+    return r.width() - e->textMargins().left() - e->textMargins().right() - 4 - 1;
+}
+
+const QString kMarimba = QStringLiteral(
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<modele><entete titre=\"Lame\" auteur=\"Moi\">"
+    "<desc>Une lame</desc></entete><modes nbmod=\"3\"><partiel freq=\"1\" amort=\"2\" poids=\"1\"/>"
+    "<partiel freq=\"4\" amort=\"5\" poids=\"0.6\"/><partiel freq=\"10\" amort=\"10\" poids=\"0.35\"/>"
+    "</modes><amort coeff0=\"1.5\" coeff1=\"0.004\" coeff2=\"0\"/></modele>\n");
+
+} // namespace
+
+class TestMMod_Dom : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void controls();
+    void tooltips_data();
+    void tooltips();
+    void fieldsTakeWhatTheyMay_data();
+    void fieldsTakeWhatTheyMay();
+    void layout();
+    void textsFit_data();
+    void textsFit();
+
+    void withoutDocument();
+    void cellChecks_data();
+    void cellChecks();
+    void weightTypedFirst();
+    void selectAndRemove();
+    void create();
+    void createRefused_data();
+    void createRefused();
+    void picture();
+    void applyDamping();
+    void select_data();
+    void select();
+    void dampingBoxSwitchesTheBank();
+
+    void saveAndOpen();
+    void savingTwice();
+    void failedSave();
+    void failedOpen_data();
+    void failedOpen();
+    void openInexact();
+    void openBadValues();
+    void openWithoutCoefficients();
+    void fileNameLabel();
+
+    void chartPositions();
+    void chartStopsAtSixtyFour();
+    void chartLineLengths();
+
+private:
+    QTemporaryDir m_dir;
+    QFont m_font;
+};
+
+void TestMMod_Dom::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_font = QApplication::font();
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+}
+
+void TestMMod_Dom::cleanup()
+{
+    QApplication::setFont(m_font);
+}
+
+void TestMMod_Dom::controls()
+{
+    Editor e;
+    QCOMPARE(e.d.windowTitle(), utf8s("ZIB-Edition d'un modèle de synthèse"));
+    QVERIFY(!e.d.isModal());
+    QVERIFY(e.d.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QCOMPARE(e.d.minimumWidth(), e.d.maximumWidth());
+    QVERIFY(e.d.width() >= 733);
+    QVERIFY(e.d.maximumHeight() >= 381);
+    QVERIFY(e.d.height() <= e.d.maximumHeight());
+    QVERIFY(!e.d.document());
+    QVERIFY(!e.d.modmod());
+
+    QCOMPARE(e.desc->toPlainText(), utf8s("Description du modèle"));
+    QVERIFY(e.desc->maximumHeight() <= 100);
+    QVERIFY(!e.ajouter->isEnabled());
+    QVERIFY(!e.supprimer->isEnabled());
+    QVERIFY(e.amort->isChecked());
+    QCOMPARE(e.amort->font().pointSize(), 7);
+    QCOMPARE(e.modes->text(), QStringLiteral("1"));
+    QCOMPARE(e.point->text(), QStringLiteral("0.3"));
+    for (QLineEdit *c : {e.externe, e.hysteresis, e.interne})
+        QCOMPARE(c->text(), QStringLiteral("0"));
+
+    const QStringList structures{"Corde Fixe-Fixe", "Corde Fixe-Libre", "Corde Libre-Libre", "Corde sans bord",
+                                 "Barre Enc-Enc",   "Barre Enc-App",    "Barre App-App",     "Barre Enc-lib",
+                                 "Barre App-lib",   "Barre lib-lib",    "Barre sans bord"};
+    QCOMPARE(e.structure->count(), 11);
+    for (int i = 0; i < 11; ++i)
+        QCOMPARE(e.structure->itemText(i), structures[i]);
+    QCOMPARE(e.structure->currentIndex(), 0);
+    QCOMPARE(e.image->size(), QSize(140, 40));
+    QCOMPARE(e.image->pixmap(Qt::ReturnByValue).toImage(), QImage(QStringLiteral("figures/cordeApAp.png")).convertToFormat(e.image->pixmap(Qt::ReturnByValue).toImage().format()));
+    QVERIFY(!e.image->hasScaledContents());
+
+    QCOMPARE(e.table->columnCount(), 3);
+    QCOMPARE(e.table->rowCount(), 0);
+    const QStringList titres{utf8s("Fréquence"), "Amort.", "Poids"};
+    for (int c = 0; c < 3; ++c)
+        QCOMPARE(e.table->horizontalHeaderItem(c)->text(), titres[c]);
+    QCOMPARE(e.table->selectionBehavior(), QAbstractItemView::SelectRows);
+    QVERIFY(e.table->horizontalHeader()->stretchLastSection());
+    QVERIFY(!e.table->verticalHeader()->isVisible());
+    QVERIFY(!e.table->isSortingEnabled());
+    QVERIFY(e.appliquer->width() >= 75);
+    QVERIFY(e.creer->width() >= 75);
+    for (QLineEdit *c : {e.externe, e.hysteresis, e.interne, e.modes, e.point})
+        QVERIFY(c->maximumWidth() >= 60);
+}
+
+void TestMMod_Dom::tooltips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("tip");
+
+    QTest::newRow("description") << "descEdit" << utf8s("Ecrire une description du modèle");
+    QTest::newRow("add") << "ajouterButton" << utf8s("Cliquer pour ajouter un mode vibratoire");
+    QTest::newRow("remove") << "supprimerButton" << utf8s("Selectionner un mode et cliquer pour supprimer");
+    QTest::newRow("save") << "enregistrerButton" << utf8s("Enregistrer le modèle dans un fichier XML");
+    QTest::newRow("select") << "selectionnerButton" << utf8s("Selectionner le modèle courant");
+    QTest::newRow("apply") << "appliquerButton" << utf8s("Appliquer les coefficients d'amortissement");
+    QTest::newRow("structure") << "structureCombo" << utf8s("Choisir une structure vibrante dans la liste");
+    QTest::newRow("modes") << "modesEdit" << utf8s("Nombre de modes à créer");
+    QTest::newRow("point") << "pointEdit" << utf8s("Position du point de percussion est un nombre entre 0 et 1");
+    QTest::newRow("external") << "externeEdit"
+                              << utf8s("Amortissement externe, affecte tous les modes de façon uniforme");
+    QTest::newRow("hysteresis") << "hysteresisEdit"
+                                << utf8s("Amortissement par hystérésis, affecte chaque mode proportionnellement à sa fréquence");
+    QTest::newRow("internal") << "interneEdit"
+                              << utf8s("Amortissement interne (visoélastique), affecte chaque mode proportionnellement "
+                                       "au carré de sa fréquence");
+}
+
+void TestMMod_Dom::tooltips()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, tip);
+    Editor e;
+    QWidget *w = e.d.findChild<QWidget *>(name);
+    QVERIFY(w);
+    QCOMPARE(w->toolTip(), tip);
+}
+
+void TestMMod_Dom::fieldsTakeWhatTheyMay_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("modes") << "modesEdit" << "100" << "100";
+    QTest::newRow("modes, letters") << "modesEdit" << "1a2" << "12";
+    QTest::newRow("point") << "pointEdit" << "0.45" << "0.45";
+    QTest::newRow("point, 2 decimals") << "pointEdit" << "0.456" << "0.45";
+    QTest::newRow("point, no sign") << "pointEdit" << "-0.5" << "0.5";
+    QTest::newRow("point, no letters") << "pointEdit" << "0.x5" << "0.5";
+    QTest::newRow("external") << "externeEdit" << "1000" << "1000";
+    QTest::newRow("external, 3 decimals") << "externeEdit" << "2.5005" << "2.500";
+    QTest::newRow("hysteresis") << "hysteresisEdit" << "0.004" << "0.004";
+    QTest::newRow("internal, no exponent") << "interneEdit" << "1e-" << "1";
+}
+
+void TestMMod_Dom::fieldsTakeWhatTheyMay()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    Editor e;
+    auto *field = enfant<QLineEdit>(&e.d, qPrintable(name));
+    Editor::type(field, typed);
+    QCOMPARE(field->text(), shown);
+}
+
+// Header and description on top; below, the table, the edition buttons with "Selectionner" under
+// them, and the creation group, left to right.
+void TestMMod_Dom::layout()
+{
+    Editor e;
+    auto *edition = enfant<QGroupBox>(&e.d, "editionGroup");
+    auto *creation = enfant<QGroupBox>(&e.d, "creationGroup");
+    auto *amortissement = enfant<QGroupBox>(&e.d, "amortGroup");
+    QCOMPARE(edition->title(), QStringLiteral("Edition"));
+    QCOMPARE(creation->title(), utf8s("Création de modèles Corde/Tige ou Barre/Poutre"));
+    QCOMPARE(amortissement->title(), QStringLiteral("Amortissement"));
+    auto where = [&](QWidget *w) { return QRect(w->mapTo(&e.d, QPoint(0, 0)), w->size()); };
+
+    QVERIFY(where(e.titre).bottom() < where(e.table).top());
+    QVERIFY(where(e.titre).top() > where(e.fichier).top());
+    QVERIFY(where(e.auteur).top() > where(e.titre).top());
+    QVERIFY(where(e.partiels).top() > where(e.auteur).top());
+    QVERIFY(where(e.desc).left() > where(e.titre).right());
+    QVERIFY(where(e.table).right() < where(edition).left());
+    QVERIFY(where(edition).right() < where(creation).left());
+    QVERIFY(where(e.selectionner).top() > where(edition).bottom());
+    QVERIFY(!edition->isAncestorOf(e.selectionner));
+    QList<QWidget *> boutons{e.ouvrir, e.ajouter, e.supprimer, e.nouveau, e.enregistrer, e.amort};
+    for (int i = 0; i < boutons.size(); ++i) {
+        QVERIFY(edition->isAncestorOf(boutons[i]));
+        if (i > 0)
+            QVERIFY(where(boutons[i]).top() > where(boutons[i - 1]).top());
+    }
+    for (QWidget *w : {static_cast<QWidget *>(e.structure), static_cast<QWidget *>(e.image),
+                       static_cast<QWidget *>(e.modes), static_cast<QWidget *>(e.point),
+                       static_cast<QWidget *>(e.creer)})
+        QVERIFY(creation->isAncestorOf(w));
+    for (QWidget *w : {e.externe, e.hysteresis, e.interne})
+        QVERIFY(amortissement->isAncestorOf(w));
+    QVERIFY(amortissement->isAncestorOf(e.appliquer));
+    QVERIFY(where(e.image).left() > where(e.structure).right());
+    QVERIFY(where(e.modes).top() > where(e.structure).bottom());
+    QVERIFY(where(amortissement).left() > where(e.modes).right());
+    QVERIFY(where(e.creer).top() > where(amortissement).bottom());
+    QVERIFY(where(e.point).top() > where(e.modes).top());
+    // The chart has its own room: the staff under the two fields, the marker under the picture.
+    const QRect portee = ModeChart::staffFrame().translated(e.d.chartOffset());
+    QVERIFY(creation->geometry().contains(portee));
+    for (QWidget *w : creation->findChildren<QWidget *>())
+        if (w->isVisible() && w->objectName() != QLatin1String("chartArea"))
+            QVERIFY2(!where(w).intersects(portee), qPrintable(w->objectName()));
+    const QPoint marqueur = QPoint(ModeChart::markerX(0.5), ModeChart::kMarkerBase - 9) + e.d.markerOffset();
+    QVERIFY(marqueur.y() > where(e.image).bottom());
+    QVERIFY(where(e.image).contains(QPoint(marqueur.x(), where(e.image).center().y())));
+}
+
+void TestMMod_Dom::textsFit_data()
+{
+    QTest::addColumn<int>("points");
+    QTest::newRow("9 pt") << 9;
+    QTest::newRow("11 pt") << 11;
+    QTest::newRow("12 pt") << 12;
+}
+
+// Every label, button, check box, list and number field shows its longest text whole, and every
+// control lies inside the window.
+void TestMMod_Dom::textsFit()
+{
+    QFETCH(int, points);
+    QFont police = m_font;
+    police.setPointSize(points);
+    QApplication::setFont(police);
+    Editor e;
+    e.create(9, QStringLiteral("100"), QStringLiteral("0.3"));
+    e.partiels->setText(QStringLiteral("100"));
+    const QList<QPair<QLineEdit *, QString>> longest{{e.modes, "100"},         {e.point, "0.99"},
+                                                     {e.externe, "1000.000"},  {e.hysteresis, "10.000"},
+                                                     {e.interne, "10.000"}};
+    for (const auto &champ : longest) {
+        champ.first->setText(champ.second);
+        QVERIFY2(champ.first->fontMetrics().horizontalAdvance(champ.second) <= textRoom(champ.first),
+                 qPrintable(champ.first->objectName()));
+    }
+    QVERIFY(e.d.width() >= 733);
+    QCoreApplication::processEvents();
+
+    const QRect fenetre = e.d.rect();
+    for (QWidget *w : e.d.findChildren<QWidget *>()) {
+        if (!w->isVisible() || qobject_cast<QMessageBox *>(w->window()))
+            continue;
+        const QString nom = w->objectName() + QStringLiteral(" at ") + QString::number(points);
+        if (w->parentWidget() == &e.d || qobject_cast<QGroupBox *>(w->parentWidget()))
+            QVERIFY2(fenetre.contains(QRect(w->mapTo(&e.d, QPoint(0, 0)), w->size())), qPrintable(nom));
+        if (auto *l = qobject_cast<QLabel *>(w)) {
+            if (!l->text().isEmpty())
+                QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width(),
+                         qPrintable(nom + QLatin1Char(' ') + l->text()));
+        } else if (auto *b = qobject_cast<QAbstractButton *>(w)) {
+            QVERIFY2(b->sizeHint().width() <= b->width() && b->sizeHint().height() <= b->height(),
+                     qPrintable(nom + QLatin1Char(' ') + b->text()));
+        } else if (auto *c = qobject_cast<QComboBox *>(w)) {
+            QStyleOptionComboBox option;
+            option.initFrom(c);
+            option.rect = c->rect();
+            const QRect texte = c->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, c);
+            for (int i = 0; i < c->count(); ++i)
+                QVERIFY2(c->fontMetrics().horizontalAdvance(c->itemText(i)) <= texte.width(),
+                         qPrintable(nom + QLatin1Char(' ') + c->itemText(i)));
+        } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
+            QStyleOptionGroupBox option;
+            option.initFrom(g);
+            option.rect = g->rect();
+            option.text = g->title();
+            option.textAlignment = g->alignment();
+            option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+            const QRect titre = g->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, g);
+            QVERIFY2(g->rect().contains(titre) && titre.width() >= g->fontMetrics().horizontalAdvance(g->title()),
+                     qPrintable(nom));
+        }
+    }
+    // The table shows its three columns whole.
+    int colonnes = 0;
+    for (int c = 0; c < 3; ++c)
+        colonnes += e.table->columnWidth(c);
+    QVERIFY(colonnes <= e.table->viewport()->width());
+    for (int r = 0; r < e.table->rowCount(); ++r)
+        for (int c = 0; c < 3; ++c)
+            QVERIFY2(e.table->fontMetrics().horizontalAdvance(e.cell(r, c)) + 4 <= e.table->columnWidth(c),
+                     qPrintable(e.cell(r, c)));
+}
+
+// Without a document "Enregistrer" and "Selectionner" do nothing.
+void TestMMod_Dom::withoutDocument()
+{
+    FakeMainWindow fenetre;
+    Editor e(&fenetre);
+    e.saveAnswer = m_dir.filePath(QStringLiteral("rien.par"));
+    Editor::click(e.enregistrer);
+    Editor::click(e.selectionner);
+    Editor::click(e.appliquer);
+    QCOMPARE(e.prompts, 0);
+    QVERIFY(fenetre.models.isEmpty());
+    QVERIFY(!e.d.modmod());
+    QVERIFY(!QFile::exists(e.saveAnswer));
+    e.messages.settle();
+    QVERIFY(e.messages.shown.isEmpty());
+}
+
+void TestMMod_Dom::cellChecks_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("warning");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("stored");
+
+    const QString frequence = utf8s("Fréquence illégale|Les fréquences doivent être des nombres strictement positifs");
+    const QString amortissement = utf8s("Amortissement illégal|Les amortissements doivent être positifs ou nuls");
+    const QString poids = utf8s("Poids illégal|Les poids  doivent être des nombres décimaux");
+    QTest::newRow("frequency abc") << 0 << "abc" << frequence << "1" << "1";
+    QTest::newRow("frequency 0") << 0 << "0" << frequence << "1" << "1";
+    QTest::newRow("frequency -2") << 0 << "-2" << frequence << "1" << "1";
+    QTest::newRow("frequency 2.5") << 0 << "2.5" << "" << "2.5" << "2.5";
+    QTest::newRow("damping -0.5") << 1 << "-0.5" << amortissement << "0" << "0";
+    QTest::newRow("damping 0") << 1 << "0" << "" << "0" << "0";
+    QTest::newRow("damping 3.25") << 1 << "3.25" << "" << "3.25" << "3.25";
+    QTest::newRow("weight -3") << 2 << "-3" << "" << "-3" << "-3";
+    QTest::newRow("weight x") << 2 << "x" << poids << "1" << "1";
+    QTest::newRow("weight, many digits") << 2 << "0.1234567" << "" << "0.1234567" << "0.123457";
+}
+
+// A cell typed by the user: a refused value is warned about and replaced, in the table and in
+// the document.
+void TestMMod_Dom::cellChecks()
+{
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(QString, warning);
+    QFETCH(QString, cell);
+    QFETCH(QString, stored);
+    static const char *const attributs[3] = {"freq", "amort", "poids"};
+
+    Editor e;
+    e.create(0, QStringLiteral("2"), QStringLiteral("0.3"));
+    e.typeCell(1, column, typed);
+    e.messages.settle();
+    QCOMPARE(e.messages.shown, warning.isEmpty() ? QStringList() : QStringList{warning});
+    QCOMPARE(e.cell(1, column), cell);
+    QCOMPARE(e.d.document()->partiel(1).attribute(QLatin1String(attributs[column])), stored);
+    QCOMPARE(e.d.document()->nbmod(), 2);
+    QCOMPARE(e.table->item(1, column)->textAlignment(), int(Qt::AlignCenter));
+}
+
+void TestMMod_Dom::weightTypedFirst()
+{
+    Editor e;
+    Editor::click(e.nouveau);
+    QVERIFY(e.ajouter->isEnabled());
+    QCOMPARE(e.partiels->text(), QStringLiteral("0"));
+    Editor::click(e.ajouter);
+    QCOMPARE(e.table->rowCount(), 1);
+    QCOMPARE(e.d.document()->nbmod(), 0);
+    e.typeCell(0, 2, QStringLiteral("0.5"));
+    QCOMPARE(e.d.document()->nbmod(), 1);
+    QCOMPARE(e.d.document()->partiel(0).attributes().count(), 1);
+    QCOMPARE(e.d.document()->partiel(0).attribute(QStringLiteral("poids")), QStringLiteral("0.5"));
+    QCOMPARE(e.partiels->text(), QStringLiteral("1"));
+
+    // Two rows added, the second typed into first: each value in its own mode.
+    Editor::click(e.ajouter);
+    Editor::click(e.ajouter);
+    e.typeCell(2, 0, QStringLiteral("3"));
+    e.typeCell(1, 0, QStringLiteral("2"));
+    QCOMPARE(e.d.document()->nbmod(), 3);
+    QCOMPARE(e.d.document()->mode(1).freq, 2.f);
+    QCOMPARE(e.d.document()->mode(2).freq, 3.f);
+    e.messages.settle();
+    QVERIFY(e.messages.shown.isEmpty());
+}
+
+void TestMMod_Dom::selectAndRemove()
+{
+    Editor e;
+    e.create(0, QStringLiteral("3"), QStringLiteral("0.3"));
+    QVERIFY(!e.supprimer->isEnabled());
+    const QRect ligne = e.table->visualItemRect(e.table->item(1, 2));
+    QTest::mouseClick(e.table->viewport(), Qt::LeftButton, {}, ligne.center());
+    QVERIFY(e.supprimer->isEnabled());
+    QCOMPARE(e.table->currentRow(), 1);
+    QCOMPARE(e.table->currentColumn(), 0);
+    QCOMPARE(e.table->selectionModel()->selectedRows().size(), 1);
+    Editor::click(e.supprimer);
+    QVERIFY(!e.supprimer->isEnabled());
+    QCOMPARE(e.table->rowCount(), 2);
+    QCOMPARE(e.cell(0, 0), QStringLiteral("1"));
+    QCOMPARE(e.cell(1, 0), QStringLiteral("3"));
+    QCOMPARE(e.d.document()->nbmod(), 2);
+    QCOMPARE(e.d.document()->partielCount(), 2);
+    QCOMPARE(e.d.document()->mode(1).freq, 3.f);
+    QCOMPARE(e.partiels->text(), QStringLiteral("2"));
+
+    // A row added and removed before it was typed into leaves the modes alone.
+    Editor::click(e.ajouter);
+    QTest::mouseClick(e.table->viewport(), Qt::LeftButton, {},
+                      e.table->visualRect(e.table->model()->index(2, 1)).center());
+    QVERIFY(e.supprimer->isEnabled());
+    QCOMPARE(e.table->currentRow(), 2);
+    Editor::click(e.supprimer);
+    QCOMPARE(e.table->rowCount(), 2);
+    QCOMPARE(e.d.document()->nbmod(), 2);
+}
+
+void TestMMod_Dom::create()
+{
+    Editor e;
+    e.externe->setText(QStringLiteral("1"));
+    e.hysteresis->setText(QStringLiteral("0.5"));
+    e.interne->setText(QStringLiteral("0.1"));
+    e.fichier->setText(QStringLiteral("ancien.par"));
+    e.create(0, QStringLiteral("3"), QStringLiteral("0.3"));
+    e.messages.settle();
+    QVERIFY(e.messages.shown.isEmpty());
+    QVERIFY(e.ajouter->isEnabled());
+    QVERIFY(e.fichier->text().isEmpty());
+    QCOMPARE(e.titre->text(), QStringLiteral("cordeFixFix"));
+    QVERIFY(e.auteur->text().isEmpty());
+    QCOMPARE(e.desc->toPlainText(), utf8s("Modèle de corde/tige avec des extrémités Fixe-Fixe à 3 partiels."
+                                          "\nPoints d'excitation et d'écoute à 0.3"
+                                          "\nCoefficients d'amortissement 1, 0.5 et 0.1"));
+    const char *const cellules[3][3] = {{"1", "1.6", "0.803497"}, {"2", "2.4", "0.956658"}, {"3", "3.4", "0.335517"}};
+    QCOMPARE(e.table->rowCount(), 3);
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) {
+            QCOMPARE(e.cell(r, c), QLatin1String(cellules[r][c]));
+            QCOMPARE(e.table->item(r, c)->textAlignment(), int(Qt::AlignCenter));
+        }
+    const ModelDocument *d = e.d.document();
+    QCOMPARE(d->nbmod(), 3);
+    QCOMPARE(d->partiel(2).attribute(QStringLiteral("poids")), QStringLiteral("0.335517"));
+    QCOMPARE(d->partiel(1).attribute(QStringLiteral("amort")), QStringLiteral("2.4"));
+    QCOMPARE(e.partiels->text(), QStringLiteral("3"));
+
+    // A second "Créer" replaces the model.
+    e.create(10, QStringLiteral("5"), QStringLiteral("0.3"));
+    QCOMPARE(e.d.document()->nbmod(), 5);
+    const QStringList frequences{"1", "1.002", "4", "4.008", "9"};
+    for (int r = 0; r < 5; ++r)
+        QCOMPARE(e.cell(r, 0), frequences[r]);
+    QCOMPARE(e.titre->text(), QStringLiteral("BarreSansBord"));
+}
+
+void TestMMod_Dom::createRefused_data()
+{
+    QTest::addColumn<QString>("modes");
+    QTest::addColumn<QString>("point");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("rows");
+
+    QTest::newRow("both") << "0" << "1.5" << "Nombre de modes Point de Percussion Invalide(s)" << 0;
+    QTest::newRow("no point") << "4" << "" << "Invalide(s)" << 4;
+    QTest::newRow("no modes") << "" << "0.3" << "Nombre de modes Invalide(s)" << 0;
+}
+
+// Refused inputs: the message does not block, the document is empty, the table has N empty rows.
+void TestMMod_Dom::createRefused()
+{
+    QFETCH(QString, modes);
+    QFETCH(QString, point);
+    QFETCH(QString, message);
+    QFETCH(int, rows);
+    Editor e;
+    e.create(0, QStringLiteral("2"), QStringLiteral("0.3"));
+    // The fields' validators keep such values from the keyboard; whatever they hold is converted.
+    e.modes->setText(modes);
+    e.point->setText(point);
+    Editor::click(e.creer);
+    e.messages.settle();
+    QCOMPARE(e.messages.shown, QStringList{utf8s("ZIB-Edition d'un modèle de synthèse|") + message});
+    QCOMPARE(e.table->rowCount(), rows);
+    for (int r = 0; r < rows; ++r)
+        QVERIFY(!e.table->item(r, 0));
+    QCOMPARE(e.d.document()->nbmod(), 0);
+    QCOMPARE(e.d.document()->partielCount(), 0);
+    QVERIFY(e.titre->text().isEmpty());
+    QVERIFY(e.ajouter->isEnabled());
+}
+
+void TestMMod_Dom::picture()
+{
+    Editor e;
+    for (int i = 10; i >= 0; --i) {
+        e.structure->setCurrentIndex(i);
+        const QImage attendue = QImage(PhysicalModel::picture(i));
+        QVERIFY(!attendue.isNull());
+        QCOMPARE(e.image->pixmap(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_ARGB32),
+                 attendue.convertToFormat(QImage::Format_ARGB32));
+    }
+    QVERIFY(!e.image->hasScaledContents());
+}
+
+// "Appliquer" takes the stored ratio as its frequency variable, for a bar as for a string, and
+// switches a bank already selected to the damping law.
+void TestMMod_Dom::applyDamping()
+{
+    FakeMainWindow fenetre;
+    Editor e(&fenetre);
+    e.amort->setChecked(false);
+    e.create(9, QStringLiteral("2"), QStringLiteral("0.3"));
+    Editor::click(e.selectionner);
+    QCOMPARE(e.d.modmod()->typeAmort, 0);
+    e.externe->setText(QStringLiteral("1"));
+    e.hysteresis->setText(QStringLiteral("0.5"));
+    e.interne->setText(QStringLiteral("0.1"));
+    Editor::click(e.appliquer);
+    QCOMPARE(e.cell(0, 1), QStringLiteral("1.6"));
+    QCOMPARE(e.cell(1, 1), QStringLiteral("3.13812")); // 1 + 0.5·2.75654 + 0.1·2.75654²
+    QCOMPARE(e.d.document()->partiel(1).attribute(QStringLiteral("amort")), QStringLiteral("3.13812"));
+    QCOMPARE(e.table->item(1, 1)->textAlignment(), int(Qt::AlignCenter));
+    QCOMPARE(e.d.modmod()->typeAmort, 1);
+}
+
+void TestMMod_Dom::select_data()
+{
+    QTest::addColumn<bool>("law");
+    QTest::newRow("Coeff. Amort checked") << true;
+    QTest::newRow("unchecked") << false;
+}
+
+void TestMMod_Dom::select()
+{
+    QFETCH(bool, law);
+    FakeMainWindow fenetre;
+    Editor e(&fenetre);
+    e.amort->setChecked(law);
+    e.create(0, QStringLiteral("3"), QStringLiteral("0.3"));
+    e.externe->setText(QStringLiteral("2"));
+    e.hysteresis->setText(QStringLiteral("0.01"));
+    e.interne->setText(QStringLiteral("0.001"));
+    Editor::click(e.selectionner);
+    QCOMPARE(fenetre.models.size(), 1);
+    Modmod *premier = fenetre.models.first();
+    QCOMPARE(premier, e.d.modmod());
+    QCOMPARE(premier->nbMod, 3);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(premier->freq[i], float(i + 1));
+        QCOMPARE(premier->amort[i], 0.f);
+        QCOMPARE(premier->poids[i], e.cell(i, 2).toFloat());
+    }
+    QCOMPARE(premier->typeAmort, law ? 1 : 0);
+    QCOMPARE(premier->coeffs, law ? QVector<float>({2, 0.01f, 0.001f}) : QVector<float>());
+
+    // The next "Selectionner" replaces the model; the first one stays whole for the tones that
+    // may still use it.
+    e.typeCell(0, 0, QStringLiteral("1.5"));
+    Editor::click(e.selectionner);
+    QCOMPARE(fenetre.models.size(), 2);
+    QVERIFY(fenetre.models[1] != premier);
+    QCOMPARE(fenetre.models[1]->freq[0], 1.5f);
+    QCOMPARE(premier->freq[0], 1.f);
+    QCOMPARE(premier->nbMod, 3);
+}
+
+void TestMMod_Dom::dampingBoxSwitchesTheBank()
+{
+    Editor e;
+    e.amort->setChecked(true);
+    Editor::click(e.amort); // unchecked, no bank yet: nothing to switch
+    QVERIFY(!e.d.modmod());
+    e.create(0, QStringLiteral("2"), QStringLiteral("0.3"));
+    Editor::click(e.selectionner);
+    QCOMPARE(e.d.modmod()->typeAmort, 0);
+    Editor::click(e.amort);
+    QCOMPARE(e.d.modmod()->typeAmort, 1);
+    Editor::click(e.amort);
+    QCOMPARE(e.d.modmod()->typeAmort, 0);
+}
+
+void TestMMod_Dom::saveAndOpen()
+{
+    const QString fichier = m_dir.filePath(QStringLiteral("barre.par"));
+    {
+        Editor e;
+        e.externe->setText(QStringLiteral("0.500"));
+        e.hysteresis->setText(QStringLiteral("0.02"));
+        e.create(9, QStringLiteral("4"), QStringLiteral("0.25"));
+        Editor::type(e.titre, utf8s("Glockenspiel à l'essai"));
+        Editor::type(e.auteur, QStringLiteral("Z"));
+        e.desc->setPlainText(utf8s("Deux lignes\net des accents : é à"));
+        e.saveAnswer = fichier;
+        Editor::click(e.enregistrer);
+        QCOMPARE(e.prompts, 1);
+        QCOMPARE(e.fichier->text(), QStringLiteral("barre.par"));
+    }
+    QVERIFY(readFile(fichier).startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?xml-stylesheet"));
+
+    Editor e;
+    Editor::click(e.nouveau);
+    e.openAnswer = fichier;
+    Editor::click(e.ouvrir);
+    e.messages.settle();
+    QVERIFY(e.messages.shown.isEmpty());
+    QCOMPARE(e.titre->text(), utf8s("Glockenspiel à l'essai"));
+    QCOMPARE(e.auteur->text(), QStringLiteral("Z"));
+    QCOMPARE(e.desc->toPlainText(), utf8s("Deux lignes\net des accents : é à"));
+    QCOMPARE(e.fichier->text(), QStringLiteral("barre.par"));
+    QCOMPARE(e.partiels->text(), QStringLiteral("4"));
+    QCOMPARE(e.table->rowCount(), 4);
+    QCOMPARE(e.cell(1, 0), QStringLiteral("2.75654"));
+    QCOMPARE(e.externe->text(), QStringLiteral("0.500"));
+    QCOMPARE(e.hysteresis->text(), QStringLiteral("0.02"));
+    QCOMPARE(e.interne->text(), QStringLiteral("0"));
+    QVERIFY(e.ajouter->isEnabled());
+    QCOMPARE(e.table->item(3, 2)->textAlignment(), int(Qt::AlignCenter));
+}
+
+void TestMMod_Dom::savingTwice()
+{
+    const QString fichier = m_dir.filePath(QStringLiteral("deux.par"));
+    Editor e;
+    e.create(0, QStringLiteral("2"), QStringLiteral("0.3"));
+    e.saveAnswer = fichier;
+    Editor::click(e.enregistrer);
+    const QByteArray premier = readFile(fichier);
+    Editor::click(e.enregistrer);
+    QCOMPARE(readFile(fichier), premier);
+    QCOMPARE(premier.count("<?xml-stylesheet"), 1);
+    QVERIFY(premier.contains("<amort "));
+
+    // Unchecked, the coefficients leave the file; checked again, they come back after the modes.
+    e.amort->setChecked(false);
+    Editor::click(e.enregistrer);
+    QVERIFY(!readFile(fichier).contains("<amort "));
+    e.amort->setChecked(true);
+    Editor::click(e.enregistrer);
+    QVERIFY(readFile(fichier).contains("</modes>\n  <amort "));
+
+    // A cancelled prompt writes nothing.
+    QFile::remove(fichier);
+    e.saveAnswer.clear();
+    Editor::click(e.enregistrer);
+    QVERIFY(!QFile::exists(fichier));
+}
+
+void TestMMod_Dom::failedSave()
+{
+    const QString fichier = m_dir.filePath(QStringLiteral("garde.par"));
+    writeFile(fichier, "<modele>ancien</modele>");
+    Editor e;
+    e.create(0, QStringLiteral("20"), QStringLiteral("0.3"));
+    e.saveAnswer = fichier;
+    {
+        zibtest::FileSizeLimit limite(200);
+        Editor::click(e.enregistrer);
+    }
+    e.messages.settle();
+    QCOMPARE(e.messages.shown, QStringList{utf8s("Erreur|Le modèle n'a pas été enregistré")});
+    QCOMPARE(readFile(fichier), QByteArray("<modele>ancien</modele>"));
+    QVERIFY(e.fichier->text().isEmpty());
+}
+
+void TestMMod_Dom::failedOpen_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+
+    const QString titre = utf8s("Erreur à l'ouverture du document XML|");
+    QTest::newRow("missing") << QByteArray() << titre + utf8s("Le document XML n'a pas pu être ouvert. Vérifiez que le "
+                                                               "nom est le bon et que le document est bien placé");
+    QTest::newRow("not XML") << QByteArray("{\"modes\": 3}")
+                             << titre + utf8s("Le document XML n'a pas pu être attribué à l'objet QDomDocument.");
+    QTest::newRow("not a model") << QByteArray("<intervalList/>")
+                                 << titre + utf8s("Le document XML n'a pas pu être attribué à l'objet QDomDocument.");
+}
+
+// A file that fails leaves the model, the table and the fields: "Selectionner" then plays what the
+// table shows.
+void TestMMod_Dom::failedOpen()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    const QString fichier = m_dir.filePath(QStringLiteral("mauvais.par"));
+    QFile::remove(fichier);
+    if (!content.isEmpty())
+        writeFile(fichier, content);
+
+    FakeMainWindow fenetre;
+    Editor e(&fenetre);
+    e.create(9, QStringLiteral("3"), QStringLiteral("0.3"));
+    Editor::type(e.titre, QStringLiteral("garde"));
+    e.openAnswer = fichier;
+    Editor::click(e.ouvrir);
+    e.messages.settle();
+    QCOMPARE(e.messages.shown, QStringList{message});
+    QCOMPARE(e.titre->text(), QStringLiteral("garde"));
+    QCOMPARE(e.table->rowCount(), 3);
+    QCOMPARE(e.cell(1, 0), QStringLiteral("2.75654"));
+    Editor::click(e.selectionner);
+    QCOMPARE(fenetre.models.size(), 1);
+    QCOMPARE(fenetre.models[0]->nbMod, 3);
+    QCOMPARE(fenetre.models[0]->freq[1], 2.75654f);
+
+    // A cancelled prompt changes nothing either.
+    e.openAnswer.clear();
+    Editor::click(e.ouvrir);
+    QCOMPARE(e.table->rowCount(), 3);
+}
+
+void TestMMod_Dom::openInexact()
+{
+    const QString fichier = m_dir.filePath(QStringLiteral("inexact.par"));
+    writeFile(fichier, "<modele><entete titre=\"t\" auteur=\"a\"><desc>d</desc></entete><modes nbmod=\"3\">"
+                       "<partiel freq=\"1\" amort=\"2\" poids=\"3\"/><partiel freq=\"2\" amort=\"0\" poids=\"1\"/>"
+                       "</modes></modele>");
+    FakeMainWindow fenetre;
+    Editor e(&fenetre);
+    e.create(0, QStringLiteral("5"), QStringLiteral("0.3"));
+    e.openAnswer = fichier;
+    Editor::click(e.ouvrir);
+    e.messages.settle();
+    QCOMPARE(e.messages.shown, QStringList{utf8s("ZIB-Edition d'un modèle de synthèse|Nombre de modes inexact")});
+    QCOMPARE(e.table->rowCount(), 3);
+    QCOMPARE(e.cell(1, 0), QStringLiteral("2"));
+    // The row the file leaves without a mode is empty, not the previous model's.
+    QVERIFY(e.cell(2, 0).isEmpty());
+    QCOMPARE(e.partiels->text(), QStringLiteral("3"));
+    Editor::click(e.selectionner);
+    QCOMPARE(fenetre.models[0]->nbMod, 3);
+    QCOMPARE(fenetre.models[0]->freq[2], 0.f);
+
+    // More elements than the count: the others are left out, with the same message.
+    writeFile(fichier, "<modele><entete titre=\"t\" auteur=\"a\"><desc>d</desc></entete><modes nbmod=\"1\">"
+                       "<partiel freq=\"1\" amort=\"2\" poids=\"3\"/><partiel freq=\"2\" amort=\"0\" poids=\"1\"/>"
+                       "</modes></modele>");
+    e.messages.shown.clear();
+    Editor::click(e.ouvrir);
+    e.messages.settle();
+    QCOMPARE(e.messages.shown.size(), 1);
+    QCOMPARE(e.table->rowCount(), 1);
+}
+
+// Values refused while loading are warned about and replaced, in the table and the document.
+void TestMMod_Dom::openBadValues()
+{
+    const QString fichier = m_dir.filePath(QStringLiteral("valeurs.par"));
+    writeFile(fichier, "<modele><entete titre=\"t\" auteur=\"a\"><desc>d</desc></entete><modes nbmod=\"2\">"
+                       "<partiel freq=\"abc\" amort=\"-1\" poids=\"0.5\"/><partiel freq=\"2.000000\" amort=\"0\" poids=\"z\"/>"
+                       "</modes></modele>");
+    Editor e;
+    e.openAnswer = fichier;
+    Editor::click(e.ouvrir);
+    e.messages.settle();
+    QCOMPARE(e.messages.shown.size(), 3);
+    QVERIFY(e.messages.shown[0].startsWith(utf8s("Fréquence illégale|")));
+    QVERIFY(e.messages.shown[1].startsWith(utf8s("Amortissement illégal|")));
+    QVERIFY(e.messages.shown[2].startsWith(utf8s("Poids illégal|")));
+    QCOMPARE(e.cell(0, 0), QStringLiteral("1"));
+    QCOMPARE(e.cell(0, 1), QStringLiteral("0"));
+    QCOMPARE(e.cell(1, 2), QStringLiteral("1"));
+    // Values are shown as stored, and kept in the float format.
+    QCOMPARE(e.cell(1, 0), QStringLiteral("2.000000"));
+    const ModelDocument *d = e.d.document();
+    QCOMPARE(d->partiel(0).attribute(QStringLiteral("freq")), QStringLiteral("1"));
+    QCOMPARE(d->partiel(0).attribute(QStringLiteral("amort")), QStringLiteral("0"));
+    QCOMPARE(d->partiel(1).attribute(QStringLiteral("freq")), QStringLiteral("2"));
+    QCOMPARE(d->partiel(1).attribute(QStringLiteral("poids")), QStringLiteral("1"));
+}
+
+void TestMMod_Dom::openWithoutCoefficients()
+{
+    const QString fichier = m_dir.filePath(QStringLiteral("sanscoeff.par"));
+    writeFile(fichier, "<modele><entete titre=\"t\" auteur=\"a\"><desc>d</desc></entete><modes nbmod=\"1\">"
+                       "<partiel freq=\"1\" amort=\"2\" poids=\"3\"/></modes></modele>");
+    Editor e;
+    e.externe->setText(QStringLiteral("7"));
+    e.amort->setChecked(false);
+    e.openAnswer = fichier;
+    Editor::click(e.ouvrir);
+    QCOMPARE(e.externe->text(), QStringLiteral("7"));
+    QVERIFY(!e.amort->isChecked());
+
+    // Coefficients in the file fill the fields, and leave the box as it is.
+    writeFile(fichier, kMarimba.toUtf8());
+    Editor::click(e.ouvrir);
+    QCOMPARE(e.externe->text(), QStringLiteral("1.5"));
+    QCOMPARE(e.hysteresis->text(), QStringLiteral("0.004"));
+    QVERIFY(!e.amort->isChecked());
+}
+
+void TestMMod_Dom::fileNameLabel()
+{
+    QDir(m_dir.path()).mkpath(QStringLiteral("un/dossier"));
+    const QString fichier = m_dir.filePath(QStringLiteral("un/dossier/bar.par"));
+    writeFile(fichier, kMarimba.toUtf8());
+    Editor e;
+    e.openAnswer = fichier;
+    Editor::click(e.ouvrir);
+    QCOMPARE(e.fichier->text(), QStringLiteral("bar.par"));
+
+    const QString long_ = m_dir.filePath(QStringLiteral("un/dossier/") + QString(120, QLatin1Char('m')) + QStringLiteral(".par"));
+    writeFile(long_, kMarimba.toUtf8());
+    e.openAnswer = long_;
+    Editor::click(e.ouvrir);
+    QVERIFY(e.fichier->fontMetrics().horizontalAdvance(e.fichier->text()) <= e.fichier->width());
+    QVERIFY(e.fichier->toolTip().endsWith(QStringLiteral("mmm.par")));
+    QVERIFY(e.d.width() >= 733 && e.d.width() == e.d.minimumWidth());
+}
+
+// The chart painted into an image: ratio 2.75654 on the second line from the bottom near x = 491,
+// the current mode framed in yellow, the marker of the point 0.3 at x = 616.
+void TestMMod_Dom::chartPositions()
+{
+    const QString fichier = m_dir.filePath(QStringLiteral("chart.par"));
+    writeFile(fichier, "<modele><entete><desc/></entete><modes nbmod=\"2\">"
+                       "<partiel freq=\"1\" amort=\"0\" poids=\"1\"/><partiel freq=\"2.75654\" amort=\"0\" poids=\"1\"/>"
+                       "</modes></modele>");
+    Editor e;
+    e.openAnswer = fichier;
+    Editor::click(e.ouvrir);
+    const QPoint decalage = e.d.chartOffset();
+    QImage image = render(e.d);
+
+    // The staff.
+    for (int o = 0; o < 6; ++o)
+        QVERIFY(isColour(image, 500 + decalage.x(), 325 - 15 * o + decalage.y(), qRgb(0, 0, 0)));
+    const QPointF mode2 = QPointF(491.1, 310) + decalage;
+    QVERIFY(runAbove(image, mode2, qRgb(255, 0, 0)) >= 10);
+    QVERIFY(runAbove(image, QPointF(430, 325) + decalage, qRgb(255, 0, 0)) >= 10);
+    // Nothing red on the lowest line at that place.
+    QCOMPARE(countColour(image, QRect(QPoint(489, 314) + decalage, QSize(5, 12)), qRgb(255, 0, 0)), 0);
+    QCOMPARE(countColour(image, image.rect(), qRgb(255, 255, 0)), 0);
+
+    const QPoint m = QPoint(616, ModeChart::kMarkerBase - 2) + e.d.markerOffset();
+    QVERIFY(isColour(image, m.x(), m.y(), qRgb(255, 0, 0)) || isColour(image, m.x() - 1, m.y(), qRgb(255, 0, 0)));
+    QCOMPARE(countColour(image, QRect(m.x() - 30, m.y() - 2, 20, 5), qRgb(255, 0, 0)), 0);
+
+    // Row 2 is current: its line is framed.
+    e.table->setCurrentCell(1, 0);
+    image = render(e.d);
+    const QRect cadre = QRectF(mode2.x() - 2, mode2.y() - 13, 4, 14).toAlignedRect().adjusted(-1, -1, 1, 1);
+    QVERIFY(countColour(image, cadre, qRgb(255, 255, 0)) >= 20);
+
+    // The marker follows the point as it is typed.
+    Editor::type(e.point, QStringLiteral("1"));
+    image = render(e.d);
+    const QPoint m1 = QPoint(705, ModeChart::kMarkerBase - 2) + e.d.markerOffset();
+    QVERIFY(isColour(image, m1.x(), m1.y(), qRgb(255, 0, 0)) || isColour(image, m1.x() - 1, m1.y(), qRgb(255, 0, 0)));
+}
+
+void TestMMod_Dom::chartStopsAtSixtyFour()
+{
+    const QString fichier = m_dir.filePath(QStringLiteral("haut.par"));
+    writeFile(fichier, "<modele><entete><desc/></entete><modes nbmod=\"2\">"
+                       "<partiel freq=\"70\" amort=\"0\" poids=\"1\"/><partiel freq=\"3\" amort=\"0\" poids=\"1\"/>"
+                       "</modes></modele>");
+    Editor e;
+    e.openAnswer = fichier;
+    Editor::click(e.ouvrir);
+    e.table->setCurrentCell(1, 0);
+    const QImage image = render(e.d);
+    const QRect portee = ModeChart::staffFrame().translated(e.d.chartOffset());
+    QCOMPARE(countColour(image, portee, qRgb(255, 0, 0)), 0);
+    // The current mode 3 is framed even so: the frame asks only for a ratio below 64.
+    QVERIFY(countColour(image, portee, qRgb(255, 255, 0)) > 0);
+}
+
+void TestMMod_Dom::chartLineLengths()
+{
+    const QString fichier = m_dir.filePath(QStringLiteral("poids.par"));
+    writeFile(fichier, "<modele><entete><desc/></entete><modes nbmod=\"3\">"
+                       "<partiel freq=\"1.25\" amort=\"0\" poids=\"0\"/><partiel freq=\"1.5\" amort=\"0\" poids=\"-1\"/>"
+                       "<partiel freq=\"1.75\" amort=\"0\" poids=\"1000\"/></modes></modele>");
+    Editor e;
+    e.openAnswer = fichier;
+    Editor::click(e.ouvrir);
+    const QImage image = render(e.d);
+    const QPoint d = e.d.chartOffset();
+    const int zero = runAbove(image, ModeChart::foot(1.25f) + d, qRgb(255, 0, 0));
+    const int un = runAbove(image, ModeChart::foot(1.5f) + d, qRgb(255, 0, 0));
+    const int mille = runAbove(image, ModeChart::foot(1.75f) + d, qRgb(255, 0, 0));
+    QVERIFY2(zero >= 5 && zero <= 7, qPrintable(QString::number(zero)));
+    QCOMPARE(un - zero, 5);
+    QCOMPARE(mille - zero, 10);
+}
+
+QTEST_MAIN(TestMMod_Dom)
+#include "tst_mmod_dom.moc"
