@@ -160,6 +160,8 @@ private slots:
     void openBadValues();
     void openWithoutCoefficients();
     void fileNameLabel();
+    void shippedModels_data();
+    void shippedModels();
 
     void chartPositions();
     void chartStopsAtSixtyFour();
@@ -934,6 +936,66 @@ void TestMMod_Dom::fileNameLabel()
     QVERIFY(e.fichier->fontMetrics().horizontalAdvance(e.fichier->text()) <= e.fichier->width());
     QVERIFY(e.fichier->toolTip().endsWith(QStringLiteral("mmm.par")));
     QVERIFY(e.d.width() >= 733 && e.d.width() == e.d.minimumWidth());
+}
+
+void TestMMod_Dom::shippedModels_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("modes");
+    QTest::addColumn<float>("fundamental");
+
+    QTest::newRow("string") << "corde_pincee.par" << 30 << 220.f;
+    QTest::newRow("glockenspiel") << "glockenspiel.par" << 8 << 880.f;
+    QTest::newRow("kalimba") << "kalimba.par" << 5 << 440.f;
+    QTest::newRow("marimba") << "marimba.par" << 3 << 220.f;
+}
+
+// The models beside the program open without a message, say what they are, keep the damping law
+// they were made with, and ring, decaying, as soon as they are selected.
+void TestMMod_Dom::shippedModels()
+{
+    QFETCH(QString, file);
+    QFETCH(int, modes);
+    QFETCH(float, fundamental);
+    FakeMainWindow fenetre;
+    Editor e(&fenetre);
+    e.openAnswer = QStringLiteral("synth_param/") + file;
+    QVERIFY(QFile::exists(e.openAnswer));
+    Editor::click(e.ouvrir);
+    e.messages.settle();
+    QVERIFY2(e.messages.shown.isEmpty(), qPrintable(e.messages.shown.join(QLatin1Char('\n'))));
+    QVERIFY(!e.titre->text().isEmpty());
+    QVERIFY(!e.auteur->text().isEmpty());
+    QVERIFY(e.desc->toPlainText().size() > 40);
+    QCOMPARE(e.table->rowCount(), modes);
+    QCOMPARE(e.d.document()->partielCount(), modes);
+    for (QLineEdit *c : {e.externe, e.hysteresis, e.interne})
+        QVERIFY2(c->hasAcceptableInput(), qPrintable(c->text()));
+    QVERIFY(e.externe->text().toFloat() > 0);
+
+    // As the window starts, with the law in Hz; at the model's reference fundamental it agrees
+    // with the table.
+    QVERIFY(e.amort->isChecked());
+    Editor::click(e.selectionner);
+    Modmod *m = fenetre.models.value(0);
+    QVERIFY(m);
+    QCOMPARE(m->typeAmort, 1);
+    m->normalise(std::sqrt(2 * float(M_PI) * fundamental));
+    m->initialiseImp(48000);
+    m->oscils(fundamental, 48000);
+    QVERIFY(m->nbActif >= 3);
+    for (int i = 0; i < m->nbActif; ++i)
+        QVERIFY(std::fabs(m->amort[i] - e.cell(i, 1).toFloat()) <= 1e-3f * m->amort[i] + 1e-3f);
+    std::vector<float> son(48000 * 2);
+    m->actualiseBloc(son.data(), int(son.size()));
+    auto niveau = [&](int debut) {
+        double s = 0;
+        for (int k = debut; k < debut + 4800; ++k)
+            s += double(son[k]) * son[k];
+        return std::sqrt(s / 4800);
+    };
+    QVERIFY(niveau(0) > 0.01);
+    QVERIFY(niveau(86400) < 0.5 * niveau(0));
 }
 
 // The chart painted into an image: ratio 2.75654 on the second line from the bottom near x = 491,
