@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cmath>
+#include <limits>
 
 double centsParUnite(int unite)
 {
@@ -14,6 +15,54 @@ double centsParUnite(int unite)
     default:
         return 1.0;
     }
+}
+
+float unitsToCents(float value, int unite)
+{
+    return float(value * centsParUnite(unite));
+}
+
+double centsToUnits(float cents, int unite)
+{
+    return cents / centsParUnite(unite);
+}
+
+float ratioOfCents(float cents)
+{
+    return std::pow(2.0f, cents / 1200.0f);
+}
+
+float centsOfRatio(double r)
+{
+    if (!(r > 0))
+        return std::numeric_limits<float>::quiet_NaN();
+    return float(1200.0 * std::log(r) / std::log(2.0));
+}
+
+float ratioInUnits(float r, int unite)
+{
+    switch (unite) {
+    case 1:
+        return std::log(r) * 1000.0f / std::log(10.0f);
+    case 2:
+        return float(std::log(r) * 1200.0f / std::log(2.0f) / kCentsParComma);
+    default:
+        return std::log(r) * 1200.0f / std::log(2.0f);
+    }
+}
+
+bool parseFraction(const QString &text, double *ratio)
+{
+    const int bar = text.indexOf(QLatin1Char('/'));
+    const QString p = bar < 0 ? text : text.left(bar);
+    const QString q = bar < 0 ? QStringLiteral("1") : text.mid(text.lastIndexOf(QLatin1Char('/')) + 1);
+    bool qNumber = false;
+    const int numerator = p.toInt(); // 0 when not a number: refused below
+    const int denominator = q.toInt(&qNumber);
+    if (p.isEmpty() || q.isEmpty() || !qNumber || denominator == 0 || numerator == 0)
+        return false;
+    *ratio = double(numerator) / denominator;
+    return true;
 }
 
 void decim2Frac(float x, int *n, int *d, int prec)

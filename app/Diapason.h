@@ -1,6 +1,7 @@
 #ifndef DIAPASON_H
 #define DIAPASON_H
 
+#include "app/DiapasonUi.h"
 #include "app/MainWindow.h"
 
 #include <QDialog>
@@ -10,18 +11,6 @@
 
 #include <functional>
 
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QDial;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QMessageBox;
-class QPushButton;
-class QSlider;
-class QSpinBox;
-
 class AccordeurDlg;
 class AudioPlay;
 class ListInterv;
@@ -30,6 +19,9 @@ class MusicalNote;
 
 /// The main window: Frequency 1 from a note or a typed value, Frequency 2 through an interval,
 /// the note of Frequency 2, and the tone actions on both.
+///
+/// Its slots read the controls, call the note, interval and synthesis code and write the results
+/// back; the controls themselves are built by DiapasonUi.
 class Diapason : public QDialog, public MainWindow
 {
     Q_OBJECT
@@ -39,16 +31,15 @@ public:
     ~Diapason() override;
 
     /// The note of Frequency 2, shared with the tuner.
-    MusicalNote *noteCible() const { return m_noteCible; }
+    MusicalNote *targetNote() const { return m_targetNote; }
 
     /// Asks the user for a file name; empty when cancelled. The arguments are the parent window,
     /// the caption, the starting directory and the filter, as for QFileDialog.
-    using DemandeFichier =
-        std::function<QString(QWidget *, const QString &, const QString &, const QString &)>;
+    using FilePrompt = std::function<QString(QWidget *, const QString &, const QString &, const QString &)>;
 
     /// Replace the prompts of the save and open actions (QFileDialog by default).
-    void setDemandeSauvegarde(DemandeFichier demande) { m_demandeSauvegarde = std::move(demande); }
-    void setDemandeOuverture(DemandeFichier demande) { m_demandeOuverture = std::move(demande); }
+    void setSavePrompt(FilePrompt prompt) { m_savePrompt = std::move(prompt); }
+    void setOpenPrompt(FilePrompt prompt) { m_openPrompt = std::move(prompt); }
 
     // The main window as the tool windows see it.
     float frequency1() const override;
@@ -98,69 +89,36 @@ private slots:
     void initAPlay();
 
 private:
-    void creerControles();
-    void disposerControles();
-    void connecterControles();
-    void afficherErreur(const QString &html);
-    void effacerErreur();
-    void montrerMessage(const QString &text);
-    void ecrireUnites(float cents);
-    /// Starts a tone of freq Hz in joueur, or stops it when it sounds: the press of a play button.
-    void basculerTon(AudioPlay *&joueur, AudioPlay *autre, QPushButton *bouton,
-                     const QString &texteJouer, float freq, const QString &sansModele,
-                     bool suitLaCorrection);
-    /// Renders a frequency to a WAV file and reports what the user must know.
-    void sauvegarder(float freq, const QString &dossier, bool messagesLongs);
+    void connectControls();
+    void showError(const QString &html);
+    void clearError();
+    void showMessage(const QString &text);
+    void writeUnits(float cents);
+    /// The press of a play button: stops the tone of player when it sounds, whatever the fields
+    /// hold; otherwise checks the frequency it was given, the duration and the model, and starts it.
+    void toggleTone(AudioPlay *&player, AudioPlay *other, QPushButton *button, const QString &playText,
+                    float freq, const QString &outOfRange, const QString &noModel, bool followsDial);
+    void stopTone(AudioPlay *&player, QPushButton *button, const QString &playText);
+    /// Renders a frequency to a WAV file and tells the user what they must know.
+    void saveTone(float freq, const QString &folder, bool longMessages);
 
-    QImage m_imageDiapason;
-    QImage m_imageOnde;
-    QTimer m_clignotement;
-    MusicalNote *m_noteCible = nullptr;
+    DiapasonUi m_ui;
+    QImage m_forkImage;
+    QImage m_waveImage;
+    QTimer m_blinkTimer;
+    MusicalNote *m_targetNote = nullptr;
     /// The latest tuner opened; null once it is closed (a closed tuner is deleted).
-    QPointer<AccordeurDlg> m_accordeur;
+    QPointer<AccordeurDlg> m_tuner;
     Modmod *m_modele = nullptr;
     int m_volume = 0; ///< dB, −50 … 50: gain of the modal renderings
     // The tones of Frequency 1 and 2, children of the window; null when not playing.
     AudioPlay *m_player1 = nullptr;
     AudioPlay *m_player2 = nullptr;
-    DemandeFichier m_demandeSauvegarde;
-    DemandeFichier m_demandeOuverture;
-
-    QLabel *m_freq1Label = nullptr;
-    QLineEdit *m_freq1Edit = nullptr;
-    QLabel *m_label7 = nullptr;
-    QPushButton *m_aideButton = nullptr;
-    QButtonGroup *m_notesGroup = nullptr;
-    QSpinBox *m_la4Spin = nullptr;
-    QComboBox *m_alterCombo = nullptr;
-    QSpinBox *m_octaveSpin = nullptr;
-    QLabel *m_creditLabel = nullptr;
-    QLabel *m_diapasonLabel = nullptr;
-    QDial *m_correctionDial = nullptr;
-    QLineEdit *m_centsEdit = nullptr;
-    QComboBox *m_unitesCombo = nullptr;
-    QLineEdit *m_unitesEdit = nullptr;
-    QLineEdit *m_decimalEdit = nullptr;
-    QLineEdit *m_fractionEdit = nullptr;
-    QPushButton *m_listeButton = nullptr;
-    QLineEdit *m_freq2Edit = nullptr;
-    QComboBox *m_formeCombo = nullptr;
-    QLabel *m_ondeLabel = nullptr;
-    QGroupBox *m_volumeGroup = nullptr;
-    QSlider *m_volumeSlider = nullptr;
-    QLabel *m_dbLabel = nullptr;
-    QPushButton *m_parametresButton = nullptr;
-    QComboBox *m_fechCombo = nullptr;
-    QLineEdit *m_dureeEdit = nullptr;
-    QPushButton *m_accordeurButton = nullptr;
-    QPushButton *m_jouer1Button = nullptr;
-    QPushButton *m_jouer2Button = nullptr;
-    QPushButton *m_sauv1Button = nullptr;
-    QPushButton *m_sauv2Button = nullptr;
-    QPushButton *m_ouvrirButton = nullptr;
-    QCheckBox *m_boucleCheck = nullptr;
-    QPushButton *m_stopButton = nullptr;
-    QMessageBox *m_message = nullptr;
+    FilePrompt m_savePrompt;
+    FilePrompt m_openPrompt;
+    /// True while freqNoteOctCor sets the note controls from Frequency 1: their echoes then only
+    /// record the new state and never rewrite the frequency the user typed.
+    bool m_respelling = false;
 };
 
 #endif

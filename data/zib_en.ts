@@ -546,6 +546,18 @@ The file was saved all the same</translation>
         <source>&amp;Continuer</source>
         <translation>&amp;Resume</translation>
     </message>
+    <message>
+        <source>La page d&apos;aide est introuvable :
+%1</source>
+        <translation>The help page cannot be found:
+%1</translation>
+    </message>
+    <message>
+        <source>Aucun navigateur n&apos;a pu afficher l&apos;aide. Ouvrez cette page avec votre navigateur :
+%1</source>
+        <translation>No browser could show the help. Open this page in your browser:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MusicalNote</name>

@@ -546,6 +546,18 @@ Le fichier a tout même été  enregistré</translation>
         <source>&amp;Continuer</source>
         <translation>&amp;Continuer</translation>
     </message>
+    <message>
+        <source>La page d'aide est introuvable :
+%1</source>
+        <translation>La page d'aide est introuvable :
+%1</translation>
+    </message>
+    <message>
+        <source>Aucun navigateur n'a pu afficher l'aide. Ouvrez cette page avec votre navigateur :
+%1</source>
+        <translation>Aucun navigateur n'a pu afficher l'aide. Ouvrez cette page avec votre navigateur :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MusicalNote</name>

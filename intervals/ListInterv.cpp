@@ -6,7 +6,7 @@
 namespace {
 
 /// Ascending cents; a NaN size sorts last, so the ordering stays strict and weak.
-bool plusPetit(const Interval &a, const Interval &b)
+bool bySize(const Interval &a, const Interval &b)
 {
     if (std::isnan(a.cent))
         return false;
@@ -63,7 +63,7 @@ void ListInterv::setList(const QList<Interval> &list, const int *bornes)
 void ListInterv::classInterv(const int *bornes)
 {
     std::fill(std::begin(nbCat), std::end(nbCat), 0);
-    std::stable_sort(liste.begin(), liste.end(), plusPetit);
+    std::stable_sort(liste.begin(), liste.end(), bySize);
     for (const Interval &i : liste) {
         const int k = categorie(i.cent, bornes);
         if (k >= 0)

@@ -56,21 +56,21 @@ void storeSamples(const qint16 *samples, int n, char *dest)
 void sineBlock(float amplitude, float freq, int freqEch, qint64 start, int m, qint16 *out)
 {
     const double a = 32767.0 * double(amplitude);
-    const double pas = 2.0 * M_PI * double(freq) / double(freqEch);
-    const double cosPas = std::cos(pas);
-    const double sinPas = std::sin(pas);
-    for (int debut = 0; debut < m; debut += kSineResync) {
-        const double phase = 2.0 * M_PI * double(freq) * double(start + debut) / double(freqEch);
+    const double step = 2.0 * M_PI * double(freq) / double(freqEch);
+    const double cosStep = std::cos(step);
+    const double sinStep = std::sin(step);
+    for (int first = 0; first < m; first += kSineResync) {
+        const double phase = 2.0 * M_PI * double(freq) * double(start + first) / double(freqEch);
         double s = std::sin(phase);
         double c = std::cos(phase);
-        const int fin = std::min(m, debut + kSineResync);
-        for (int k = debut; k < fin; ++k) {
+        const int end = std::min(m, first + kSineResync);
+        for (int k = first; k < end; ++k) {
             out[k] = std::fabs(s) < kNearPeak
                          ? toSample16(a * s)
                          : toSample16(playbackSine(amplitude, freq, float(freqEch), start + k));
-            const double suivant = s * cosPas + c * sinPas;
-            c = c * cosPas - s * sinPas;
-            s = suivant;
+            const double next = s * cosStep + c * sinStep;
+            c = c * cosStep - s * sinStep;
+            s = next;
         }
     }
 }

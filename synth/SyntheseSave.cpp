@@ -228,8 +228,8 @@ float syntheseSave(float freq, float duree, Modmod *modele, float freqEch, const
     modele->oscils(freq, truncatedInt(freqEch));
 
     const int fenetre = measuringWindow(freqEch, freq);
-    std::vector<short> debut(static_cast<size_t>(fenetre));
-    const float pic = ringInto(modele, gain, debut.data(), 0, fenetre);
+    std::vector<short> head(static_cast<size_t>(fenetre));
+    const float pic = ringInto(modele, gain, head.data(), 0, fenetre);
     if (pic > kSaturationPeak)
         return pic;
 
@@ -242,7 +242,7 @@ float syntheseSave(float freq, float duree, Modmod *modele, float freqEch, const
         file.cancelWriting();
         return pic;
     }
-    writeSamples(&flux, debut.data(), std::min<qint64>(n, fenetre));
+    writeSamples(&flux, head.data(), std::min<qint64>(n, fenetre));
     std::vector<short> bloc(kWriteChunk);
     for (qint64 start = fenetre; start < n && flux.status() == QDataStream::Ok; start += kWriteChunk) {
         const int m = int(std::min<qint64>(kWriteChunk, n - start));

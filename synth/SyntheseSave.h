@@ -3,12 +3,11 @@
 
 // WAV rendering: mono 16-bit PCM files with a RIFF INFO list (artist "ZIB 0.10" and a comment).
 
+#include "synth/PeakVerdict.h"
+
 class Modmod;
 class QDataStream;
 class QString;
-
-/// Peak, in 16-bit sample units, above which the modal rendering refuses to write its file.
-constexpr float kSaturationPeak = 32676.0f;
 
 /// Writes a whole WAV file to flux, little-endian: RIFF header, "fmt " (PCM, one channel,
 /// 16 bits), a LIST INFO with IART "ZIB 0.10" and ICMT the comment, then "data" with the nbEch

@@ -76,7 +76,7 @@ void Analyseur::stop()
     qDebug() << "analyseur stop";
     m_samples.reset();
     qDebug() << "analyseur stop, apres delete samples";
-    m_detecteur.liberer();
+    m_detecteur.release();
     m_nbSamples = 0;
     close();
 }

@@ -28,7 +28,7 @@ bool Detecteur::initAnalyseSpectrale(int nbPoints, int fenType, int methode)
 {
     if (nbPoints == m_nbPoints && fenType == m_fenType && methode == m_methode && m_fft)
         return true;
-    liberer();
+    release();
     if (!isPowerOfTwo(nbPoints) || nbPoints < kMinPoints || nbPoints > kMaxPoints) {
         qWarning() << "Detecteur : nombre de points non valide" << nbPoints;
         return false;
@@ -53,7 +53,7 @@ bool Detecteur::initAnalyseSpectrale(int nbPoints, int fenType, int methode)
     return true;
 }
 
-void Detecteur::liberer()
+void Detecteur::release()
 {
     m_fft.reset();
     m_fftSceptre.reset();

@@ -17,7 +17,7 @@
 ///              freq = detecteur.analyseSceptre(samples, fech);
 ///   methode 2: detecteur.initAnalyseSpectrale(nbPoints, fenType, 2);
 ///              freq = detecteur.analyseHPS(samples, fech);
-/// and liberer() when capture stops. Every detector returns the fundamental in Hz, or 0 Hz for
+/// and release() when capture stops. Every detector returns the fundamental in Hz, or 0 Hz for
 /// "no pitch" when its input is degenerate (never an infinity or a NaN).
 ///
 /// Window types (fenType): 0 "Rectangulaire", 1 "Hann", 2 "Hamming", 3 "Blackman".
@@ -40,7 +40,7 @@ public:
     bool initAnalyseSpectrale(int nbPoints, int fenType, int methode);
 
     /// Releases the work arrays and the transforms.
-    void liberer();
+    void release();
 
     /// Fills fenetreCoefs for the prepared N and fenType: symmetric windows over N − 1, cosines
     /// in single precision. An unknown type leaves the coefficients as they are.

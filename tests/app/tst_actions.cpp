@@ -34,8 +34,8 @@ struct Fenetre
             questions << titre + QLatin1Char('|') + dir + QLatin1Char('|') + filtre;
             return reponse;
         };
-        w.setDemandeSauvegarde(demande);
-        w.setDemandeOuverture(demande);
+        w.setSavePrompt(demande);
+        w.setOpenPrompt(demande);
         w.show();
     }
 

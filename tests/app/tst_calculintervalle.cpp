@@ -13,6 +13,33 @@ class TestCalculIntervalle : public QObject
     Q_OBJECT
 
 private slots:
+    void fractionLue_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<bool>("lue");
+        QTest::addColumn<double>("rapport");
+        QTest::newRow("5/4") << "5/4" << true << 1.25;
+        QTest::newRow("no bar: over 1") << "3" << true << 3.0;
+        QTest::newRow("first and last bar") << "3/x/2" << true << 1.5;
+        QTest::newRow("six digits") << "999999/999998" << true << 999999.0 / 999998.0;
+        QTest::newRow("zero numerator") << "0/4" << false << 0.0;
+        QTest::newRow("zero denominator") << "3/0" << false << 0.0;
+        QTest::newRow("empty numerator") << "/4" << false << 0.0;
+        QTest::newRow("empty denominator") << "3/" << false << 0.0;
+        QTest::newRow("letters") << "a/b" << false << 0.0;
+        QTest::newRow("empty") << "" << false << 0.0;
+    }
+
+    void fractionLue()
+    {
+        QFETCH(QString, texte);
+        QFETCH(bool, lue);
+        QFETCH(double, rapport);
+        double r = -1;
+        QCOMPARE(parseFraction(texte, &r), lue);
+        QCOMPARE(r, lue ? rapport : -1.0);
+    }
+
     void fractionContinue_data()
     {
         QTest::addColumn<float>("x");

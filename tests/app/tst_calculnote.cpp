@@ -37,6 +37,11 @@ void TestCalculNote::frequenceDeNote_data()
 
     QTest::newRow("La4") << 6 << 4 << 0.f << 0.f << 440.0 << "440";
     QTest::newRow("Do4") << 1 << 4 << 0.f << 0.f << 440.0 << "261.626";
+    QTest::newRow("Ré4") << 2 << 4 << 0.f << 0.f << 440.0 << "293.665";
+    QTest::newRow("Mi4") << 3 << 4 << 0.f << 0.f << 440.0 << "329.628";
+    QTest::newRow("Fa4") << 4 << 4 << 0.f << 0.f << 440.0 << "349.228";
+    QTest::newRow("Sol4") << 5 << 4 << 0.f << 0.f << 440.0 << "391.995";
+    QTest::newRow("Si4") << 7 << 4 << 0.f << 0.f << 440.0 << "493.883";
     QTest::newRow("Si bémol 4") << 7 << 4 << -100.f << 0.f << 440.0 << "466.164";
     QTest::newRow("Do bémol 4") << 1 << 4 << -100.f << 0.f << 440.0 << "246.942";
     QTest::newRow("Mi dièze 4") << 3 << 4 << 100.f << 0.f << 440.0 << "349.228";
@@ -86,6 +91,9 @@ void TestCalculNote::noteDeFrequence_data()
     QTest::newRow("below Do4 wraps to Si3") << 250.0 << 440.f << 11 << 3 << 21.31 << 7 << 1;
     QTest::newRow("A4 reference 442") << 442.0 << 442.f << 9 << 4 << 0.0 << 6 << 1;
     QTest::newRow("440 against A4 442") << 440.0 << 442.f << 9 << 4 << -7.85 << 6 << 1;
+    // Exactly 350 cents above Do2 (x = −2050 cents from Do4 in double precision): half way between
+    // Mi♭ and Mi, it goes up to Mi with −50 cents.
+    QTest::newRow("exactly half way: Mi2 -50") << 80.060925056320286 << 440.f << 4 << 2 << -50.0 << 3 << 1;
 }
 
 void TestCalculNote::noteDeFrequence()
@@ -184,6 +192,7 @@ void TestCalculNote::nomDeNote_data()
     QTest::newRow("low octave") << 16.3516f << 440.f << QString::fromUtf8("Do♮0");
     QTest::newRow("negative octave") << 10.f << 440.f << QString::fromUtf8("Mi♭-1+49");
     QTest::newRow("against A4 415") << 415.f << 415.f << QString::fromUtf8("La♮4");
+    QTest::newRow("half way up") << 80.060925056320286f << 440.f << QString::fromUtf8("Mi♮2-50");
 }
 
 void TestCalculNote::nomDeNote()

@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "intervals/ListInterv.h"
 #include "FenetreTest.h"
+#include "tests/support/TextFit.h"
 
 #include <QtTest>
 #include <QClipboard>
@@ -22,6 +23,8 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
+
+#include <cmath>
 
 namespace {
 
@@ -129,6 +132,19 @@ private slots:
     void fractionTapee();
     void saisiesIlisiblesIgnorees();
     void intervalleDUneListe();
+
+    void textsFitAtEveryFontSize_data();
+    void textsFitAtEveryFontSize();
+    void nothingMovesWhileTheStatusBlinks();
+    void typedFrequencyStaysAsTyped_data();
+    void typedFrequencyStaysAsTyped();
+    void noTypedFrequencyMoves();
+    void typedKeyByKey_data();
+    void typedKeyByKey();
+    void notePressUsesTheDialsCorrection_data();
+    void notePressUsesTheDialsCorrection();
+    void outOfRangeTextCannotBeTyped_data();
+    void outOfRangeTextCannotBeTyped();
 };
 
 void TestDiapason::etatInitial()
@@ -145,9 +161,9 @@ void TestDiapason::etatInitial()
     QCOMPARE(f.cents->text(), QStringLiteral("0"));
     QCOMPARE(f.freq2->text(), QStringLiteral("440.0:La 4"));
     QVERIFY(f.statut->text().isEmpty());
-    QCOMPARE(f.w.noteCible()->freq, 440.f);
-    QCOMPARE(f.w.noteCible()->note, 6);
-    QVERIFY(f.w.noteCible()->nomNote.isEmpty());
+    QCOMPARE(f.w.targetNote()->freq, 440.f);
+    QCOMPARE(f.w.targetNote()->note, 6);
+    QVERIFY(f.w.targetNote()->nomNote.isEmpty());
     QCOMPARE(freq1, 440.0);
     QCOMPARE(idNote, 6);
     QCOMPARE(octnew, 4);
@@ -235,7 +251,7 @@ void TestDiapason::disposition()
     QCOMPARE(f.dial->width(), 75);
     QVERIFY(f.cents->isReadOnly());
     QVERIFY(f.freq2->isReadOnly());
-    QCOMPARE(f.freq2->width(), 82);
+    QVERIFY(f.freq2->width() >= 82);
     QCOMPARE(f.freq2->palette().color(QPalette::Text), QColor(Qt::red));
     QCOMPARE(enfant<QLineEdit>(&f.w, "fractionEdit")->inputMask(), QStringLiteral("000009/d00000"));
     auto *slider = enfant<QSlider>(&f.w, "volumeSlider");
@@ -281,8 +297,9 @@ void TestDiapason::notesPressees_data()
     QTest::newRow("Sol") << false << 5 << 1 << "391.995" << utf8("392:Sol♮4") << 5 << 1 << 4;
     QTest::newRow("bémol, then Si") << true << 7 << 0 << "466.164" << utf8("466.2:Si♭4") << 7 << 0 << 4;
     QTest::newRow("Do, then dièze") << false << 1 << 2 << "277.183" << utf8("277.2:Do♯4") << 1 << 2 << 4;
-    // The 6-digit rounding of Mi4 (329.628) leaves +0.0023 cents of correction, kept by the sharp.
-    QTest::newRow("Mi, then dièze: Fa") << false << 3 << 2 << "349.229" << utf8("349.2:Fa♮4") << 4 << 1 << 4;
+    // The sharp takes the dial's correction, not the +0.0023 cents left by the 6-digit rounding
+    // of Mi4 (329.628).
+    QTest::newRow("Mi, then dièze: Fa") << false << 3 << 2 << "349.228" << utf8("349.2:Fa♮4") << 4 << 1 << 4;
     QTest::newRow("Ré, then bémol: Do dièze") << false << 2 << 0 << "277.183" << utf8("277.2:Do♯4") << 1 << 2 << 4;
     QTest::newRow("Do, then bémol: Si3") << false << 1 << 0 << "246.942" << utf8("246.9:Si♮3") << 7 << 1 << 3;
     QTest::newRow("bémol, then Do: Si3") << true << 1 << 0 << "246.942" << utf8("246.9:Si♮3") << 7 << 1 << 3;
@@ -347,16 +364,15 @@ void TestDiapason::frequenceTapee_data()
     QTest::addColumn<QString>("cents");
     QTest::addColumn<QString>("freq2");
 
+    // When the dial moves, the cents display shows its whole cents, across an octave too.
     QTest::newRow("445") << "445" << 6 << 1 << 4 << 20 << "20" << utf8("445:La♮4+20");
-    // Across an octave the octave spin box runs the recomputation once more, after the dial has
-    // moved: the cents display then keeps the two-decimal deviation.
-    QTest::newRow("660") << "660" << 3 << 1 << 5 << 2 << "1.95" << utf8("660:Mi♮5+2");
+    QTest::newRow("660") << "660" << 3 << 1 << 5 << 2 << "2" << utf8("660:Mi♮5+2");
     QTest::newRow("659.255") << "659.255" << 3 << 1 << 5 << 0 << "0" << utf8("659.3:Mi♮5");
     QTest::newRow("1318.51") << "1318.51" << 3 << 1 << 6 << 0 << "0" << utf8("1319:Mi♮6");
-    QTest::newRow("12345.6") << "12345.6" << 5 << 1 << 9 << -28 << "-27.58" << utf8("1.235e+04:Sol♮9-28");
+    QTest::newRow("12345.6") << "12345.6" << 5 << 1 << 9 << -28 << "-28" << utf8("1.235e+04:Sol♮9-28");
     QTest::newRow("430") << "430" << 6 << 1 << 4 << -40 << "-40" << utf8("430:La♮4-40");
-    QTest::newRow("10.001") << "10.001" << 3 << 0 << -1 << 49 << "48.86" << utf8("10:Mi♭-1+49");
-    QTest::newRow("15000") << "15000" << 7 << 0 << 9 << 10 << "9.58" << utf8("1.5e+04:Si♭9+10");
+    QTest::newRow("10.001") << "10.001" << 3 << 0 << -1 << 49 << "49" << utf8("10:Mi♭-1+49");
+    QTest::newRow("15000") << "15000" << 7 << 0 << 9 << 10 << "10" << utf8("1.5e+04:Si♭9+10");
 }
 
 void TestDiapason::frequenceTapee()
@@ -378,7 +394,7 @@ void TestDiapason::frequenceTapee()
     QCOMPARE(f.freq2->text(), freq2);
     QVERIFY(f.statut->text().isEmpty());
     QCOMPARE(freq1, texte.toDouble());
-    QCOMPARE(f.w.noteCible()->freq, texte.toFloat());
+    QCOMPARE(f.w.targetNote()->freq, texte.toFloat());
 }
 
 // From 440, the user selects the last digit and types 5: the dial moves from 0 to 20 and the
@@ -429,7 +445,7 @@ void TestDiapason::bornesDeFrequence1()
     QCOMPARE(f.freq2->text() != freq2Avant, recalculee);
     if (!recalculee) {
         QCOMPARE(f.notes->checkedId(), 5);
-        QCOMPARE(f.w.noteCible()->note, 5);
+        QCOMPARE(f.w.targetNote()->note, 5);
     }
 }
 
@@ -537,6 +553,7 @@ void TestDiapason::aide()
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &enregistreur, "ouvrir");
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &enregistreur, "ouvrir");
     Fenetre f;
+    Messages messages(&f.w);
     auto *aide = enfant<QPushButton>(&f.w, "aideButton");
 
     QTest::mouseClick(aide, Qt::LeftButton);
@@ -544,18 +561,27 @@ void TestDiapason::aide()
     QVERIFY(enregistreur.urls[0].isLocalFile());
     QVERIFY(enregistreur.urls[0].toLocalFile().endsWith(QLatin1String("/doc/index.html")));
     QVERIFY(QFile::exists(enregistreur.urls[0].toLocalFile()));
+    QVERIFY(messages.textes.isEmpty());
 
-    // Without the help page beside the program, the project's web page.
+    // Without the help page beside the program: the user is told where it should be, and no web
+    // page stands in for it.
     QTemporaryDir ailleurs;
     const QString ici = QDir::currentPath();
     QDir::setCurrent(ailleurs.path());
     QTest::mouseClick(aide, Qt::LeftButton);
     QDir::setCurrent(ici);
-    QCOMPARE(enregistreur.urls.size(), 2);
-    QCOMPARE(enregistreur.urls[1].scheme(), QStringLiteral("https"));
+    QCOMPARE(enregistreur.urls.size(), 1);
+    QCOMPARE(messages.textes.size(), 1);
+    QVERIFY(messages.textes[0].startsWith(utf8("La page d'aide est introuvable")));
+    QVERIFY(messages.textes[0].contains(QDir::toNativeSeparators(QDir(ailleurs.path()).absoluteFilePath("doc/index.html"))));
 
+    // No program to show it: the user is told where the page is, to open it by hand.
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QTest::mouseClick(aide, Qt::LeftButton);
+    QCOMPARE(messages.textes.size(), 2);
+    QVERIFY(messages.textes[1].startsWith(utf8("Aucun navigateur n'a pu afficher l'aide")));
+    QVERIFY(messages.textes[1].contains(QDir::toNativeSeparators(QDir::current().absoluteFilePath("doc/index.html"))));
 }
 
 // Escape would close the main window, and with it the program.
@@ -731,6 +757,262 @@ void TestDiapason::intervalleDUneListe()
         f.w.deg2interv(liste, horsListe);
         QCOMPARE(f.decimal->text(), QStringLiteral("1.25"));
     }
+}
+
+namespace {
+
+/// The application font at a size in points for one test, restored after it.
+struct FontSize
+{
+    QFont before = QApplication::font();
+    explicit FontSize(int points)
+    {
+        QFont font = before;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+    }
+    ~FontSize() { QApplication::setFont(before); }
+};
+
+/// A frequency, to 3 decimals, whose deviation from the nearest tempered note is cents.
+QString frequencyWithDeviation(int semitonesFromA4, double cents)
+{
+    return QString::number(440.0 * std::pow(2.0, (semitonesFromA4 * 100 + cents) / 1200), 'f', 3);
+}
+
+} // namespace
+
+void TestDiapason::textsFitAtEveryFontSize_data()
+{
+    QTest::addColumn<int>("points");
+    for (int points : {9, 11, 12})
+        QTest::addRow("%d pt", points) << points;
+}
+
+// Every control with the widest text it can show, the window sized once at its start.
+void TestDiapason::textsFitAtEveryFontSize()
+{
+    QFETCH(int, points);
+    FontSize size(points);
+    Fenetre f;
+    QVERIFY(QTest::qWaitForWindowExposed(&f.w));
+    const auto whole = [&f](const char *state) {
+        const QStringList cut = zibtest::cutTexts(&f.w);
+        return cut.isEmpty() ? true : (qWarning("%s: %s", state, qPrintable(cut.join(QLatin1String("; ")))), false);
+    };
+    QVERIFY(whole("at start"));
+
+    f.collerFreq1(QStringLiteral("12345.6"));
+    QCOMPARE(f.freq2->text(), utf8("1.235e+04:Sol♮9-28"));
+    QVERIFY(whole("12345.6 Hz"));
+
+    // The cents display at its widest: a deviation that rounds beyond the dial's last notch.
+    f.collerFreq1(frequencyWithDeviation(0, -49.4));
+    f.collerFreq1(frequencyWithDeviation(0, -49.99));
+    QCOMPARE(f.cents->text(), QStringLiteral("-49.99"));
+    QVERIFY(whole("-49.99 cents"));
+
+    // Frequency 2 at both ends of what it can reach, refused in the status label.
+    Fenetre::taper(f.decimal, QStringLiteral("0.000001"));
+    f.collerFreq1(QStringLiteral("12.345"));
+    QVERIFY(f.freq2->text().startsWith(QLatin1String("1.234e-05:")));
+    QVERIFY(f.statut->text().contains(utf8("Fréquence 2 non permise")));
+    QVERIFY(whole("Frequency 2 at 1.2e-05 Hz"));
+    Fenetre::taper(f.decimal, QStringLiteral("120"));
+    f.collerFreq1(QStringLiteral("14999.999"));
+    QVERIFY(f.freq2->text().startsWith(QLatin1String("1.8e+06:")));
+    QVERIFY(whole("Frequency 2 at 1.8e+06 Hz"));
+
+    f.taperFreq1(QStringLiteral("15999.999"));
+    QVERIFY(f.statut->text().contains(utf8("Fréquence non permise")));
+    Fenetre::taper(f.unites, QStringLiteral("-19999.999"));
+    Fenetre::taper(f.decimal, QStringLiteral("119.999999"));
+    Fenetre::taper(f.fraction, QStringLiteral("999999/999999"));
+    Fenetre::taper(enfant<QLineEdit>(&f.w, "dureeEdit"), QStringLiteral("119.99"));
+    f.forme->setCurrentIndex(5);
+    enfant<QSlider>(&f.w, "volumeSlider")->setValue(-50);
+    QCOMPARE(enfant<QLabel>(&f.w, "dbLabel")->text(), QStringLiteral("-50 dB"));
+    QVERIFY(whole("widest fields"));
+
+    // The buttons' other texts: a tone playing, a file stopped.
+    for (const char *name : {"jouer1Button", "jouer2Button"})
+        enfant<QPushButton>(&f.w, name)->setText(QStringLiteral("&Stop"));
+    enfant<QPushButton>(&f.w, "stopButton")->setText(QStringLiteral("&Continuer"));
+    QVERIFY(whole("buttons"));
+    QCOMPARE(f.w.size(), f.w.minimumSize()); // the window did not grow to make room
+}
+
+void TestDiapason::nothingMovesWhileTheStatusBlinks()
+{
+    Fenetre f;
+    QVERIFY(QTest::qWaitForWindowExposed(&f.w));
+    const auto before = zibtest::geometries(&f.w);
+    const auto unmoved = [&] {
+        const QStringList moved = zibtest::movedWidgets(before, zibtest::geometries(&f.w));
+        return moved.isEmpty() ? true : (qWarning("moved: %s", qPrintable(moved.join(QLatin1String(", ")))), false);
+    };
+    for (const char *refused : {"9", "15000.5"}) {
+        f.taperFreq1(QString::fromLatin1(refused));
+        QVERIFY(!f.statut->text().isEmpty());
+        QVERIFY(unmoved());
+        QTRY_VERIFY_WITH_TIMEOUT(f.statut->isHidden(), 1500);
+        QVERIFY(unmoved());
+        QTRY_VERIFY_WITH_TIMEOUT(!f.statut->isHidden(), 1500);
+        QVERIFY(unmoved());
+    }
+    Fenetre::taper(f.decimal, QStringLiteral("100"));
+    f.taperFreq1(QStringLiteral("440"));
+    QVERIFY(f.statut->text().contains(utf8("Fréquence 2 non permise")));
+    QVERIFY(unmoved());
+    Fenetre::taper(f.decimal, QStringLiteral("1"));
+    QVERIFY(f.statut->text().isEmpty());
+    QVERIFY(unmoved());
+}
+
+void TestDiapason::typedFrequencyStaysAsTyped_data()
+{
+    QTest::addColumn<QString>("texte");
+    // The two-decimal deviation rounds up to a half cent, which the dial rounds to the next cent.
+    QTest::newRow("440.126") << "440.126";
+    // Deviations beyond the dial's last notch, either side.
+    QTest::newRow("49.7 cents") << frequencyWithDeviation(0, 49.7);
+    QTest::newRow("-49.8 cents") << frequencyWithDeviation(3, -49.8);
+    // Seven digits across an octave.
+    QTest::newRow("1234.567") << "1234.567";
+    QTest::newRow("15.001") << "15.001";
+    // Deviations just under each half cent, and at the edges of the dial, over four octaves.
+    for (int semitone = -36; semitone <= 12; semitone += 7)
+        for (double cents : {0.496, 1.4996, -0.497, 48.4999, 49.499, 49.9, -49.5, -49.99})
+            QTest::addRow("%+d semitones %+.4f cents", semitone, cents) << frequencyWithDeviation(semitone, cents);
+}
+
+// Whatever the deviation of a typed Frequency 1, the field, the frequency and Frequency 2 keep it.
+void TestDiapason::typedFrequencyStaysAsTyped()
+{
+    QFETCH(QString, texte);
+    Fenetre f;
+    f.collerFreq1(texte);
+    QCOMPARE(f.freq1->text(), texte);
+    QCOMPARE(freq1, texte.toDouble());
+    QCOMPARE(f.w.targetNote()->freq, texte.toFloat());
+    // Frequency 2 is the single-precision product with the ratio 1.
+    QVERIFY(f.freq2->text().startsWith(QString::number(double(texte.toFloat()), 'g', 4) + QLatin1Char(':')));
+}
+
+// Every frequency from 20 to 2000 Hz in steps of 0.037 Hz, pasted over the field: none of them is
+// moved by the respelling of the note controls.
+void TestDiapason::noTypedFrequencyMoves()
+{
+    Fenetre f;
+    QStringList moved;
+    for (int step = 0; 20.0 + 0.037 * step <= 2000.0; ++step) {
+        const QString text = QString::number(20.0 + 0.037 * step, 'f', 3);
+        QGuiApplication::clipboard()->setText(text);
+        f.freq1->setFocus();
+        f.freq1->selectAll();
+        QTest::keyClick(f.freq1, Qt::Key_V, Qt::ControlModifier);
+        if (f.freq1->text() != text || freq1 != text.toDouble())
+            moved << text + QStringLiteral(" -> ") + f.freq1->text();
+    }
+    QVERIFY2(moved.isEmpty(), qPrintable(QStringLiteral("%1 moved: ").arg(moved.size()) + moved.mid(0, 10).join(QLatin1String(", "))));
+}
+
+void TestDiapason::typedKeyByKey_data()
+{
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<int>("dial");
+    QTest::addColumn<QString>("cents");
+    QTest::addColumn<int>("octave");
+    // "44" on the way is Fa1: the octave comes back to 4 after the dial has reached 20.
+    QTest::newRow("445") << "445" << 20 << "20" << 4;
+    QTest::newRow("660") << "660" << 2 << "2" << 5;
+    QTest::newRow("440.126") << "440.126" << 1 << "1" << 4;
+    // The last digit leaves the dial where it was: the display keeps two decimals.
+    QTest::newRow("1234.567") << "1234.567" << -14 << "-13.88" << 6;
+}
+
+void TestDiapason::typedKeyByKey()
+{
+    QFETCH(QString, texte);
+    QFETCH(int, dial);
+    QFETCH(QString, cents);
+    QFETCH(int, octave);
+    Fenetre f;
+    f.taperFreq1(texte);
+    QCOMPARE(f.freq1->text(), texte);
+    QCOMPARE(freq1, texte.toDouble());
+    QCOMPARE(f.dial->value(), dial);
+    QCOMPARE(f.cents->text(), cents);
+    QCOMPARE(f.octave->value(), octave);
+    QVERIFY(f.statut->text().isEmpty());
+}
+
+void TestDiapason::notePressUsesTheDialsCorrection_data()
+{
+    QTest::addColumn<QList<int>>("avant");
+    QTest::newRow("from start") << QList<int>{};
+    QTest::newRow("after Do") << QList<int>{1};
+    QTest::newRow("after Mi, Sol, Ré") << QList<int>{3, 5, 2};
+    QTest::newRow("after Si, Fa, Do, Mi") << QList<int>{7, 4, 1, 3};
+    QTest::newRow("after Do in octave -1") << QList<int>{-1, 1};
+    QTest::newRow("after Sol in octave 8") << QList<int>{8, 5};
+}
+
+// With the dial at 0, the notes land on their tempered frequencies whatever was pressed before:
+// the 6-digit rounding of one note does not leak into the next as a correction. A negative entry
+// of the table is an octave to set first, 8 too.
+void TestDiapason::notePressUsesTheDialsCorrection()
+{
+    QFETCH(QList<int>, avant);
+    Fenetre f;
+    for (int pressed : avant) {
+        if (pressed < 1 || pressed > 7)
+            f.octave->setValue(pressed);
+        else
+            f.presserNote(pressed);
+    }
+    f.octave->setValue(4);
+    QCOMPARE(f.dial->value(), 0);
+    f.presserNote(1);
+    QCOMPARE(f.freq1->text(), QStringLiteral("261.626"));
+    f.presserNote(6);
+    QCOMPARE(f.freq1->text(), QStringLiteral("440"));
+    f.alteration->setCurrentIndex(0);
+    QCOMPARE(f.freq1->text(), QStringLiteral("415.305"));
+    f.presserNote(7);
+    QCOMPARE(f.freq1->text(), QStringLiteral("466.164"));
+    QCOMPARE(f.cents->text(), QStringLiteral("0"));
+}
+
+void TestDiapason::outOfRangeTextCannotBeTyped_data()
+{
+    QTest::addColumn<QString>("champ");
+    QTest::addColumn<QString>("frappe");
+    QTest::addColumn<QString>("reste");
+    QTest::newRow("Frequency 1 above 16000") << "freq1Edit" << "99999" << "9999";
+    QTest::newRow("Frequency 1, 16000 is the top") << "freq1Edit" << "160001" << "16000";
+    QTest::newRow("Frequency 1, 4 decimals") << "freq1Edit" << "440.1234" << "440.123";
+    QTest::newRow("Frequency 1, a comma") << "freq1Edit" << "1,5" << "15";
+    QTest::newRow("Frequency 1, no sign") << "freq1Edit" << "-440" << "440";
+    QTest::newRow("Frequency 1, no exponent") << "freq1Edit" << "4e2" << "42";
+    QTest::newRow("duration above 120") << "dureeEdit" << "999" << "99";
+    QTest::newRow("duration, 3 decimals") << "dureeEdit" << "1.505" << "1.50";
+    QTest::newRow("decimal ratio above 120") << "decimalEdit" << "999" << "99";
+    QTest::newRow("decimal ratio, a comma") << "decimalEdit" << "1,5" << "15";
+    QTest::newRow("decimal ratio, 7 decimals") << "decimalEdit" << "0.0000001" << "0.000000";
+    QTest::newRow("units below -20000") << "unitesEdit" << "-99999" << "-9999";
+    QTest::newRow("units above 20000") << "unitesEdit" << "30000" << "3000";
+}
+
+void TestDiapason::outOfRangeTextCannotBeTyped()
+{
+    QFETCH(QString, champ);
+    QFETCH(QString, frappe);
+    QFETCH(QString, reste);
+    Fenetre f;
+    auto *e = enfant<QLineEdit>(&f.w, qPrintable(champ));
+    Fenetre::taper(e, frappe);
+    QCOMPARE(e->text(), reste);
 }
 
 QTEST_MAIN(TestDiapason)

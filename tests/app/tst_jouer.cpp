@@ -14,6 +14,7 @@
 
 #include <QtTest>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDial>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -56,7 +57,7 @@ struct Fenetre
 
     Fenetre()
     {
-        w.setDemandeOuverture([this](QWidget *, const QString &, const QString &, const QString &) { return reponse; });
+        w.setOpenPrompt([this](QWidget *, const QString &, const QString &, const QString &) { return reponse; });
         w.show();
     }
 
@@ -132,6 +133,70 @@ private slots:
         QVERIFY2(std::fabs(quinte.amplitude - 0.49 * 32767) < 0.06 * 32767, qPrintable(decrire(quinte)));
         f.cliquer("jouer2Button");
         QCOMPARE(f.bouton("jouer2Button")->text(), QStringLiteral("Jouer Freq &2"));
+    }
+
+    // A sounding tone stops on its button whatever the fields hold: the checks are for starting.
+    void leTonSArreteToujours_data()
+    {
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<QString>("champ");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("forme");
+        QTest::addColumn<bool>("refuseDeJouer");
+        for (const char *bouton : {"jouer1Button", "jouer2Button"}) {
+            const QString b = QLatin1String(bouton);
+            QTest::addRow("%s, Frequency 1 emptied", bouton) << b << "freq1Edit" << "" << 0 << true;
+            QTest::addRow("%s, Frequency 1 out of range", bouton) << b << "freq1Edit" << "9" << 0 << true;
+            QTest::addRow("%s, duration under 1 s", bouton) << b << "dureeEdit" << "0.5" << 0 << true;
+            QTest::addRow("%s, synthesis without a model", bouton) << b << "" << "" << 5 << true;
+            // Frequency 2 bounds only its own tone.
+            QTest::addRow("%s, Frequency 2 out of range", bouton)
+                << b << "decimalEdit" << "100" << 0 << (b == QLatin1String("jouer2Button"));
+        }
+    }
+
+    void leTonSArreteToujours()
+    {
+        QFETCH(QString, bouton);
+        QFETCH(QString, champ);
+        QFETCH(QString, texte);
+        QFETCH(int, forme);
+        QFETCH(bool, refuseDeJouer);
+        Fenetre f;
+        Messages messages(&f.w);
+        auto *b = f.bouton(qPrintable(bouton));
+        const QString jouer = b->text();
+        f.cliquer(qPrintable(bouton));
+        QCOMPARE(b->text(), QStringLiteral("&Stop"));
+        QVERIFY2(ecouter(300).valid, "no tone");
+
+        if (!champ.isEmpty()) {
+            auto *e = enfant<QLineEdit>(&f.w, qPrintable(champ));
+            e->setFocus();
+            e->selectAll();
+            QTest::keyClick(e, Qt::Key_Backspace);
+            QTest::keyClicks(e, texte);
+            QCOMPARE(e->text(), texte);
+        }
+        if (forme)
+            enfant<QComboBox>(&f.w, "formeCombo")->setCurrentIndex(forme);
+        f.cliquer(qPrintable(bouton));
+        QCOMPARE(b->text(), jouer);
+        QVERIFY2(messages.textes.isEmpty(), qPrintable(messages.textes.join(QLatin1Char('|'))));
+        QTest::qWait(150);
+        QVERIFY(silence());
+        QTRY_VERIFY(f.joueurs().isEmpty());
+
+        // Pressed again, it starts only when the fields allow it, and says why not.
+        f.cliquer(qPrintable(bouton));
+        if (refuseDeJouer) {
+            QTRY_COMPARE(messages.textes.size(), 1);
+            QCOMPARE(b->text(), jouer);
+        } else {
+            QCOMPARE(b->text(), QStringLiteral("&Stop"));
+            f.cliquer(qPrintable(bouton));
+            QCOMPARE(b->text(), jouer);
+        }
     }
 
     // "Ouvrir" plays a WAV file; "Stop" and "Continuer" toggle it.

@@ -250,15 +250,19 @@ void TestGenerator::sinusLongCommeLaFormule()
     QFETCH(int, peak);
 
     Generator gen(nullptr, freq, 48000, 120.f, 1.f, 0);
-    int pic = 0;
+    int highest = 0;
+    int lowest = 0;
     for (int n = 0; n < gen.nbEch; ++n) {
         const qint16 s = qFromLittleEndian<qint16>(gen.tampon.get() + 2 * qint64(n));
         const qint16 attendu = toSample16(playbackSine(1.f, freq, 48000.f, n));
         if (s != attendu)
             QFAIL(qPrintable(QStringLiteral("sample %1: %2, expected %3").arg(n).arg(s).arg(attendu)));
-        pic = std::max(pic, std::abs(int(s)));
+        highest = std::max(highest, int(s));
+        lowest = std::min(lowest, int(s));
     }
-    QCOMPARE(pic, peak);
+    // Full scale both ways: a tone at amplitude 1 reaches +32767 and −32767, never −32768.
+    QCOMPARE(highest, peak);
+    QCOMPARE(lowest, -peak);
 }
 
 void TestGenerator::cretesCarreEtRampe_data()

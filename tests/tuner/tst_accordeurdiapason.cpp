@@ -137,8 +137,8 @@ void TestAccordeurDiapason::memeNoteQueLaFenetre()
 {
     Fenetre f;
     AccordeurDlg *d = f.ouvrir();
-    f.w.noteCible()->freq = 880.0f;
-    f.w.noteCible()->setNote();
+    f.w.targetNote()->freq = 880.0f;
+    f.w.targetNote()->setNote();
     d->afficheCible();
     QCOMPARE(cible(d), utf8("La♮5\n880"));
 }

@@ -9,6 +9,8 @@
 
 #include <QtTest>
 
+#include <cmath>
+
 #include <QComboBox>
 #include <QDial>
 #include <QGroupBox>
@@ -271,6 +273,13 @@ void TestAccordeurDlg::ecart_data()
     QTest::newRow("440 Hz") << 440.f << "0 oct0.0" << 0 << true;
     QTest::newRow("220 Hz") << 220.f << "-1 oct0.0" << 20 << false;
     QTest::newRow("1700 Hz") << 1700.f << "2 oct-60.0" << 20 << false;
+    // The edges of the red band, ±50 cents: inside, the needle goes to the whole cent (the dial
+    // stops at −49); outside, it stays where it was.
+    const auto at = [](double cents) { return float(440.0 * std::pow(2.0, cents / 1200.0)); };
+    QTest::newRow("+49.6 cents") << at(49.6) << "0 oct+49.6" << 50 << true;
+    QTest::newRow("-49.6 cents") << at(-49.6) << "0 oct-49.6" << -49 << true;
+    QTest::newRow("+50.5 cents") << at(50.5) << "0 oct+50.5" << 20 << false;
+    QTest::newRow("-50.5 cents") << at(-50.5) << "0 oct-50.5" << 20 << false;
 }
 
 void TestAccordeurDlg::ecart()

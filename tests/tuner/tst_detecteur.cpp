@@ -436,7 +436,7 @@ void TestDetecteur::preparation()
     QVERIFY(d.hps() != nullptr);
     QCOMPARE(d.analyseSceptre(sine(440, 1000, 44100, 1024).data(), 44100), 0.0f);
 
-    d.liberer();
+    d.release();
     QCOMPARE(d.nbPoints(), 0);
     QVERIFY(d.fenetreCoefs() == nullptr);
 }
