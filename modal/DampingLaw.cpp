@@ -1,13 +1,13 @@
 #include "modal/DampingLaw.h"
 
-DampingLaw DampingLaw::fromTexts(const QString &externe, const QString &hysteresis,
-                                 const QString &interne)
+DampingLaw DampingLaw::fromTexts(const QString &external, const QString &hysteresis,
+                                 const QString &internal)
 {
     // toFloat gives 0 for a text that does not convert, as generation wants.
-    return DampingLaw(externe.toFloat(), hysteresis.toFloat(), interne.toFloat());
+    return DampingLaw(external.toFloat(), hysteresis.toFloat(), internal.toFloat());
 }
 
 float DampingLaw::rate(float v) const
 {
-    return externe + hysteresis * v + interne * v * v;
+    return external + hysteresis * v + internal * v * v;
 }

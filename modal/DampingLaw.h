@@ -5,7 +5,7 @@
 #include <QVector>
 
 /// The three damping coefficients of the model editor: a mode's damping rate, s⁻¹, is
-/// externe + hysteresis·v + interne·v², where v stands for the mode's frequency. Which variable v
+/// external + hysteresis·v + internal·v², where v stands for the mode's frequency. Which variable v
 /// is depends on where the law is applied: the mode number or the bar eigenvalue squared when a
 /// model is generated, the stored ratio for "Appliquer", the frequency in Hz at synthesis
 /// (Modmod::calcAmort, fed by coefficients()).
@@ -13,24 +13,24 @@ class DampingLaw
 {
 public:
     DampingLaw() = default;
-    DampingLaw(float externe, float hysteresis, float interne)
-        : externe(externe), hysteresis(hysteresis), interne(interne)
+    DampingLaw(float external, float hysteresis, float internal)
+        : external(external), hysteresis(hysteresis), internal(internal)
     {
     }
 
     /// The coefficients typed in the editor's fields; a text that does not convert counts as 0.
-    static DampingLaw fromTexts(const QString &externe, const QString &hysteresis,
-                                const QString &interne);
+    static DampingLaw fromTexts(const QString &external, const QString &hysteresis,
+                                const QString &internal);
 
-    /// externe + hysteresis·v + interne·v², in single precision.
+    /// external + hysteresis·v + internal·v², in single precision.
     float rate(float v) const;
 
     /// The coefficients in increasing powers of the frequency, as Modmod::coeffs takes them.
-    QVector<float> coefficients() const { return {externe, hysteresis, interne}; }
+    QVector<float> coefficients() const { return {external, hysteresis, internal}; }
 
-    float externe = 0.0f;    ///< s⁻¹, the same for every mode
+    float external = 0.0f;    ///< s⁻¹, the same for every mode
     float hysteresis = 0.0f; ///< s⁻¹ per unit of v
-    float interne = 0.0f;    ///< s⁻¹ per unit of v² (viscoelastic)
+    float internal = 0.0f;    ///< s⁻¹ per unit of v² (viscoelastic)
 };
 
 #endif

@@ -40,21 +40,19 @@ QVector<Mode> modesOf(const ModelDocument *document)
 
 } // namespace
 
-MMod_Dom::MMod_Dom(MainWindow *fenetre, QWidget *parent)
-    : QDialog(parent), m_fenetre(fenetre)
+MMod_Dom::MMod_Dom(MainWindow *mainWindow, QWidget *parent)
+    : QDialog(parent), m_mainWindow(mainWindow)
 {
-    m_demandeSauvegarde = [](QWidget *parent, const QString &titre, const QString &dossier,
-                             const QString &filtre) {
-        return QFileDialog::getSaveFileName(parent, titre, dossier, filtre);
+    m_savePrompt = [](QWidget *parent, const QString &title, const QString &folder, const QString &filter) {
+        return QFileDialog::getSaveFileName(parent, title, folder, filter);
     };
-    m_demandeOuverture = [](QWidget *parent, const QString &titre, const QString &dossier,
-                            const QString &filtre) {
-        return QFileDialog::getOpenFileName(parent, titre, dossier, filtre);
+    m_openPrompt = [](QWidget *parent, const QString &title, const QString &folder, const QString &filter) {
+        return QFileDialog::getOpenFileName(parent, title, folder, filter);
     };
 
     m_ui.setupUi(this);
     m_image.load(QStringLiteral("figures/cordeApAp.png"));
-    m_ui.imageLabel->setPixmap(QPixmap::fromImage(m_image));
+    m_ui.pictureLabel->setPixmap(QPixmap::fromImage(m_image));
     connectWidgets();
 }
 
@@ -62,24 +60,24 @@ MMod_Dom::~MMod_Dom() = default;
 
 void MMod_Dom::connectWidgets()
 {
-    connect(m_ui.enregistrerButton, &QPushButton::clicked, this, &MMod_Dom::writeDom);
+    connect(m_ui.saveButton, &QPushButton::clicked, this, &MMod_Dom::writeDom);
     connect(m_ui.table, &QTableWidget::cellChanged, this, &MMod_Dom::updateDom);
-    connect(m_ui.ouvrirButton, &QPushButton::clicked, this, &MMod_Dom::loadDom);
-    connect(m_ui.ajouterButton, &QPushButton::clicked, this, &MMod_Dom::addRow);
-    connect(m_ui.nouveauButton, &QPushButton::clicked, this, &MMod_Dom::newDom);
-    connect(m_ui.supprimerButton, &QPushButton::clicked, this, &MMod_Dom::remRow);
-    connect(m_ui.creerButton, &QPushButton::clicked, this, &MMod_Dom::creerModele);
+    connect(m_ui.openButton, &QPushButton::clicked, this, &MMod_Dom::loadDom);
+    connect(m_ui.addButton, &QPushButton::clicked, this, &MMod_Dom::addRow);
+    connect(m_ui.newButton, &QPushButton::clicked, this, &MMod_Dom::newDom);
+    connect(m_ui.removeButton, &QPushButton::clicked, this, &MMod_Dom::remRow);
+    connect(m_ui.createButton, &QPushButton::clicked, this, &MMod_Dom::creerModele);
     connect(m_ui.structureCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &MMod_Dom::changeImageObj);
-    connect(m_ui.appliquerButton, &QPushButton::clicked, this, &MMod_Dom::amortAppliquer);
-    connect(m_ui.selectionnerButton, &QPushButton::clicked, this, &MMod_Dom::modeleAppliquer);
+    connect(m_ui.applyButton, &QPushButton::clicked, this, &MMod_Dom::amortAppliquer);
+    connect(m_ui.selectButton, &QPushButton::clicked, this, &MMod_Dom::modeleAppliquer);
     connect(m_ui.table, &QTableWidget::itemClicked, this, &MMod_Dom::rowSelected);
     // A row added and not yet typed into has no item to click: its cells select it all the same.
-    connect(m_ui.table, &QTableWidget::cellClicked, this, [this](int ligne, int colonne) {
-        if (!m_ui.table->item(ligne, colonne))
-            selectRow(ligne);
+    connect(m_ui.table, &QTableWidget::cellClicked, this, [this](int row, int column) {
+        if (!m_ui.table->item(row, column))
+            selectRow(row);
     });
-    connect(m_ui.amortCheck, &QCheckBox::stateChanged, this, &MMod_Dom::setTypeAmort);
+    connect(m_ui.dampingCheck, &QCheckBox::stateChanged, this, &MMod_Dom::setTypeAmort);
     // The frame and the marker follow the keyboard and the typing as well.
     connect(m_ui.table, &QTableWidget::currentCellChanged, this, [this] { update(); });
     connect(m_ui.pointEdit, &QLineEdit::textChanged, this, [this] { update(); });
@@ -94,46 +92,46 @@ QPoint MMod_Dom::markerOffset() const
 {
     // Under the structure, whose ends the pictures draw about 20 and 130 pixels from their left:
     // the point 0 is 12 pixels in, the point 1 at 139; the marker's tip just below the picture.
-    return m_ui.imageLabel->mapTo(this, QPoint(12, m_ui.imageLabel->height() + MMod_DomUi::kMarkerRoom - 2)) -
+    return m_ui.pictureLabel->mapTo(this, QPoint(12, m_ui.pictureLabel->height() + MMod_DomUi::kMarkerRoom - 2)) -
            QPoint(ModeChart::kMarkerLeft, ModeChart::kMarkerBase);
 }
 
 DampingLaw MMod_Dom::dampingLaw() const
 {
-    return DampingLaw::fromTexts(m_ui.externeEdit->text(), m_ui.hysteresisEdit->text(),
-                                 m_ui.interneEdit->text());
+    return DampingLaw::fromTexts(m_ui.externalEdit->text(), m_ui.hysteresisEdit->text(),
+                                 m_ui.internalEdit->text());
 }
 
-void MMod_Dom::setCell(int ligne, int colonne, const QString &texte)
+void MMod_Dom::setCell(int row, int column, const QString &text)
 {
-    auto *item = new QTableWidgetItem(texte);
+    auto *item = new QTableWidgetItem(text);
     item->setTextAlignment(Qt::AlignCenter);
-    m_ui.table->setItem(ligne, colonne, item);
+    m_ui.table->setItem(row, column, item);
 }
 
-void MMod_Dom::showFileName(const QString &chemin)
+void MMod_Dom::showFileName(const QString &path)
 {
-    const QString nom = chemin.mid(chemin.lastIndexOf(QLatin1Char('/')) + 1);
-    m_ui.fichierLabel->setToolTip(nom);
-    m_ui.fichierLabel->setText(
-        m_ui.fichierLabel->fontMetrics().elidedText(nom, Qt::ElideMiddle, m_ui.fichierLabel->width()));
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    m_ui.fileLabel->setToolTip(name);
+    m_ui.fileLabel->setText(
+        m_ui.fileLabel->fontMetrics().elidedText(name, Qt::ElideMiddle, m_ui.fileLabel->width()));
 }
 
 void MMod_Dom::showModeCount()
 {
-    m_ui.partielsLabel->setText(m_document ? QString::number(m_document->nbmod()) : QString());
+    m_ui.modeCountLabel->setText(m_document ? QString::number(m_document->nbmod()) : QString());
 }
 
-void MMod_Dom::warn(QMessageBox::Icon icon, const QString &titre, const QString &texte)
+void MMod_Dom::warn(QMessageBox::Icon icon, const QString &title, const QString &text)
 {
-    QMessageBox box(icon, titre, texte, QMessageBox::Ok, this);
+    QMessageBox box(icon, title, text, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("message"));
     box.exec();
 }
 
-void MMod_Dom::inform(const QString &texte)
+void MMod_Dom::inform(const QString &text)
 {
-    auto *box = new QMessageBox(QMessageBox::Information, windowTitle(), texte, QMessageBox::Ok, this);
+    auto *box = new QMessageBox(QMessageBox::Information, windowTitle(), text, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("information"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
@@ -146,15 +144,15 @@ void MMod_Dom::writeDom()
         return;
     updateEntete();
     updAmort();
-    const QString nom = m_demandeSauvegarde(this, tr("Enregistrer Fichier de paramètres"),
-                                            QStringLiteral("./synth_param/"), QStringLiteral("*.par"));
-    if (nom.isEmpty())
+    const QString name = m_savePrompt(this, tr("Enregistrer Fichier de paramètres"), QStringLiteral("./synth_param/"),
+                                      QStringLiteral("*.par"));
+    if (name.isEmpty())
         return;
-    if (!m_document->save(nom)) {
+    if (!m_document->save(name)) {
         warn(QMessageBox::Critical, tr("Erreur"), tr("Le modèle n'a pas été enregistré"));
         return;
     }
-    showFileName(nom);
+    showFileName(name);
 }
 
 void MMod_Dom::updateDom(int ligne, int colonne)
@@ -162,14 +160,14 @@ void MMod_Dom::updateDom(int ligne, int colonne)
     if (!m_document)
         return;
     const QTableWidgetItem *item = m_ui.table->item(ligne, colonne);
-    const QString texte = item ? item->text() : QString();
-    if (!m_document->setValue(ligne, colonne, texte)) {
+    const QString text = item ? item->text() : QString();
+    if (!m_document->setValue(ligne, colonne, text)) {
         switch (colonne) {
-        case ModelDocument::Frequence:
+        case ModelDocument::Frequency:
             warn(QMessageBox::Warning, tr("Fréquence illégale"),
                  tr("Les fréquences doivent être des nombres strictement positifs"));
             break;
-        case ModelDocument::Amortissement:
+        case ModelDocument::Damping:
             warn(QMessageBox::Warning, tr("Amortissement illégal"),
                  tr("Les amortissements doivent être positifs ou nuls"));
             break;
@@ -186,13 +184,13 @@ void MMod_Dom::updateDom(int ligne, int colonne)
 
 void MMod_Dom::loadDom()
 {
-    const QString nom = m_demandeOuverture(this, tr("Fichier de paramètres"), QStringLiteral("./synth_param/"),
-                                           QStringLiteral("*.par;;*.xml;;*.*"));
-    if (nom.isEmpty())
+    const QString name = m_openPrompt(this, tr("Fichier de paramètres"), QStringLiteral("./synth_param/"),
+                                      QStringLiteral("*.par;;*.xml;;*.*"));
+    if (name.isEmpty())
         return;
     // Read aside: a file that fails leaves the model, its table and its fields as they were.
-    auto lu = std::make_unique<ModelDocument>();
-    switch (lu->load(nom)) {
+    auto read = std::make_unique<ModelDocument>();
+    switch (read->load(name)) {
     case ModelDocument::NotOpened:
         warn(QMessageBox::Warning, tr("Erreur à l'ouverture du document XML"),
              tr("Le document XML n'a pas pu être ouvert. Vérifiez que le nom est le bon et que le document "
@@ -205,35 +203,35 @@ void MMod_Dom::loadDom()
     case ModelDocument::Loaded:
         break;
     }
-    m_document = std::move(lu);
-    m_ui.ajouterButton->setEnabled(true);
-    m_ui.supprimerButton->setEnabled(false);
+    m_document = std::move(read);
+    m_ui.addButton->setEnabled(true);
+    m_ui.removeButton->setEnabled(false);
 
-    m_ui.titreEdit->setText(m_document->titre());
-    m_ui.descEdit->setPlainText(m_document->description());
-    m_ui.auteurEdit->setText(m_document->auteur());
-    showFileName(nom);
+    m_ui.titleEdit->setText(m_document->title());
+    m_ui.descriptionEdit->setPlainText(m_document->description());
+    m_ui.authorEdit->setText(m_document->author());
+    showFileName(name);
 
     const int n = m_document->nbmod();
     showModeCount();
     // Rows the file leaves without a mode stay empty, not filled with the previous model's.
     m_ui.table->setRowCount(0);
     m_ui.table->setRowCount(n);
-    const int lus = m_document->partielCount();
-    for (int i = 0; i < std::min(n, lus); ++i) {
+    const int count = m_document->partielCount();
+    for (int i = 0; i < std::min(n, count); ++i) {
         const QDomElement p = m_document->partiel(i);
-        setCell(i, ModelDocument::Frequence, p.attribute(QStringLiteral("freq")));
-        setCell(i, ModelDocument::Amortissement, p.attribute(QStringLiteral("amort")));
-        setCell(i, ModelDocument::Poids, p.attribute(QStringLiteral("poids")));
+        setCell(i, ModelDocument::Frequency, p.attribute(QStringLiteral("freq")));
+        setCell(i, ModelDocument::Damping, p.attribute(QStringLiteral("amort")));
+        setCell(i, ModelDocument::Weight, p.attribute(QStringLiteral("poids")));
     }
-    if (lus != n)
+    if (count != n)
         inform(tr("Nombre de modes inexact"));
 
-    QString externe, hysteresis, interne;
-    if (m_document->coefficients(&externe, &hysteresis, &interne)) {
-        m_ui.externeEdit->setText(externe);
+    QString external, hysteresis, internal;
+    if (m_document->coefficients(&external, &hysteresis, &internal)) {
+        m_ui.externalEdit->setText(external);
         m_ui.hysteresisEdit->setText(hysteresis);
-        m_ui.interneEdit->setText(interne);
+        m_ui.internalEdit->setText(internal);
     }
     update();
 }
@@ -248,68 +246,68 @@ void MMod_Dom::newDom()
     m_document = std::make_unique<ModelDocument>();
     m_ui.table->setRowCount(0);
     m_ui.table->setHorizontalHeaderLabels({tr("Fréquence"), tr("Amort."), tr("Poids")});
-    m_ui.titreEdit->clear();
-    m_ui.auteurEdit->clear();
-    m_ui.descEdit->clear();
-    m_ui.fichierLabel->clear();
-    m_ui.fichierLabel->setToolTip(QString());
+    m_ui.titleEdit->clear();
+    m_ui.authorEdit->clear();
+    m_ui.descriptionEdit->clear();
+    m_ui.fileLabel->clear();
+    m_ui.fileLabel->setToolTip(QString());
     showModeCount();
-    m_ui.ajouterButton->setEnabled(true);
-    m_ui.supprimerButton->setEnabled(false);
+    m_ui.addButton->setEnabled(true);
+    m_ui.removeButton->setEnabled(false);
     update();
 }
 
 void MMod_Dom::remRow()
 {
-    const int ligne = m_ui.table->currentRow();
-    if (!m_document || ligne < 0)
+    const int row = m_ui.table->currentRow();
+    if (!m_document || row < 0)
         return;
-    m_ui.table->removeRow(ligne);
-    m_document->removeMode(ligne);
+    m_ui.table->removeRow(row);
+    m_document->removeMode(row);
     showModeCount();
-    m_ui.supprimerButton->setEnabled(false);
+    m_ui.removeButton->setEnabled(false);
     update();
 }
 
 void MMod_Dom::creerModele()
 {
     newDom();
-    const PhysicalModel modele(m_ui.structureCombo->currentIndex(), m_ui.modesEdit->text(),
-                               m_ui.pointEdit->text(), dampingLaw());
-    m_ui.table->setRowCount(modele.rowCount());
-    m_ui.ajouterButton->setEnabled(true);
-    if (!modele.isValid()) {
-        inform(modele.message());
+    const PhysicalModel model(m_ui.structureCombo->currentIndex(), m_ui.modesEdit->text(), m_ui.pointEdit->text(),
+                              dampingLaw());
+    m_ui.table->setRowCount(model.rowCount());
+    m_ui.addButton->setEnabled(true);
+    if (!model.isValid()) {
+        inform(model.message());
         return;
     }
-    m_ui.titreEdit->setText(modele.titre());
-    const QVector<Mode> &modes = modele.modes();
+    m_ui.titleEdit->setText(model.title());
+    const QVector<Mode> &modes = model.modes();
     for (int i = 0; i < modes.size(); ++i) {
-        setCell(i, ModelDocument::Frequence, Mode::text(modes[i].freq));
-        setCell(i, ModelDocument::Amortissement, Mode::text(modes[i].amort));
-        setCell(i, ModelDocument::Poids, Mode::text(modes[i].poids));
+        setCell(i, ModelDocument::Frequency, Mode::text(modes[i].freq));
+        setCell(i, ModelDocument::Damping, Mode::text(modes[i].amort));
+        setCell(i, ModelDocument::Weight, Mode::text(modes[i].poids));
     }
-    m_ui.descEdit->setPlainText(modele.description());
+    m_ui.descriptionEdit->setPlainText(model.description());
 }
 
 void MMod_Dom::updateEntete()
 {
     if (m_document)
-        m_document->setEntete(m_ui.titreEdit->text(), m_ui.auteurEdit->text(), m_ui.descEdit->toPlainText());
+        m_document->setHeader(m_ui.titleEdit->text(), m_ui.authorEdit->text(), m_ui.descriptionEdit->toPlainText());
 }
 
 void MMod_Dom::updAmort()
 {
     if (m_document)
-        m_document->setCoefficients(m_ui.amortCheck->isChecked(), m_ui.externeEdit->text(),
-                                    m_ui.hysteresisEdit->text(), m_ui.interneEdit->text());
+        m_document->setCoefficients(m_ui.dampingCheck->isChecked(), m_ui.externalEdit->text(),
+                                    m_ui.hysteresisEdit->text(), m_ui.internalEdit->text());
 }
 
 void MMod_Dom::changeImageObj(int index)
 {
     if (index >= 0 && index < PhysicalModel::kStructureCount)
         m_image.load(PhysicalModel::picture(index));
-    m_ui.imageLabel->setPixmap(QPixmap::fromImage(m_image));
+    m_ui.pictureLabel->setPixmap(QPixmap::fromImage(m_image));
 }
 
 void MMod_Dom::rowSelected(QTableWidgetItem *item)
@@ -318,10 +316,10 @@ void MMod_Dom::rowSelected(QTableWidgetItem *item)
         selectRow(item->row());
 }
 
-void MMod_Dom::selectRow(int ligne)
+void MMod_Dom::selectRow(int row)
 {
-    m_ui.supprimerButton->setEnabled(true);
-    m_ui.table->setCurrentCell(ligne, 0);
+    m_ui.removeButton->setEnabled(true);
+    m_ui.table->setCurrentCell(row, 0);
     update();
 }
 
@@ -329,10 +327,10 @@ void MMod_Dom::amortAppliquer()
 {
     if (!m_document)
         return;
-    const DampingLaw loi = dampingLaw();
+    const DampingLaw law = dampingLaw();
     const int n = std::min(m_document->nbmod(), m_ui.table->rowCount());
     for (int i = 0; i < n; ++i)
-        setCell(i, ModelDocument::Amortissement, Mode::text(loi.rate(m_document->mode(i).freq)));
+        setCell(i, ModelDocument::Damping, Mode::text(law.rate(m_document->mode(i).freq)));
     if (m_modmod)
         m_modmod->typeAmort = 1;
 }
@@ -341,14 +339,14 @@ void MMod_Dom::modeleAppliquer()
 {
     if (!m_document)
         return;
-    const bool avecLoi = m_ui.amortCheck->isChecked();
-    const DampingLaw loi = dampingLaw();
-    m_banks.emplace_back(m_document->createModmod(avecLoi ? &loi : nullptr));
+    const bool withLaw = m_ui.dampingCheck->isChecked();
+    const DampingLaw law = dampingLaw();
+    m_banks.emplace_back(m_document->createModmod(withLaw ? &law : nullptr));
     m_modmod = m_banks.back().get();
-    if (avecLoi)
-        qDebug() << "coeffExt " << m_ui.externeEdit->text() << "coeffHist " << m_ui.hysteresisEdit->text();
-    if (m_fenetre)
-        m_fenetre->setModele(m_modmod);
+    if (withLaw)
+        qDebug() << "coeffExt " << m_ui.externalEdit->text() << "coeffHist " << m_ui.hysteresisEdit->text();
+    if (m_mainWindow)
+        m_mainWindow->setModele(m_modmod);
 }
 
 void MMod_Dom::setTypeAmort(int etat)
@@ -384,24 +382,24 @@ void MMod_Dom::paintEvent(QPaintEvent *event)
 
     // The modes, each a line whose length grows with its weight.
     const QVector<Mode> modes = modesOf(m_document.get());
-    const QPen rouge(Qt::red, 2);
-    p.setPen(rouge);
+    const QPen red(Qt::red, 2);
+    p.setPen(red);
     for (int i : ModeChart::drawn(modes)) {
-        const QPointF pied = ModeChart::foot(modes[i].freq);
-        p.drawLine(pied, pied - QPointF(0, ModeChart::lineLength(modes[i].poids)));
+        const QPointF foot = ModeChart::foot(modes[i].freq);
+        p.drawLine(foot, foot - QPointF(0, ModeChart::lineLength(modes[i].poids)));
     }
-    const int courante = m_ui.table->currentRow();
-    if (courante >= 0 && courante < modes.size() && ModeChart::placeable(modes[courante].freq)) {
-        const QPointF pied = ModeChart::foot(modes[courante].freq);
+    const int current = m_ui.table->currentRow();
+    if (current >= 0 && current < modes.size() && ModeChart::placeable(modes[current].freq)) {
+        const QPointF foot = ModeChart::foot(modes[current].freq);
         p.setPen(QPen(Qt::yellow, 1));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(pied.x() - 2, pied.y() - 13, 4, 14));
+        p.drawRect(QRectF(foot.x() - 2, foot.y() - 13, 4, 14));
     }
 
     // The percussion point under the structure.
     p.resetTransform();
     p.translate(markerOffset());
-    p.setPen(rouge);
+    p.setPen(red);
     const int x = ModeChart::markerX(m_ui.pointEdit->text().toDouble());
     const int base = ModeChart::kMarkerBase;
     p.drawLine(x, base, x, base - 5);

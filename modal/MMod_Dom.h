@@ -33,16 +33,16 @@ class MMod_Dom : public QDialog
 
 public:
     /// An editor selecting its models for fenetre (not owned; null selects for nobody).
-    explicit MMod_Dom(MainWindow *fenetre, QWidget *parent = nullptr);
+    explicit MMod_Dom(MainWindow *mainWindow, QWidget *parent = nullptr);
     ~MMod_Dom() override;
 
     /// Asks the user for a file name; empty when cancelled. The arguments are the parent window,
     /// the caption, the starting directory and the filter, as for QFileDialog.
-    using DemandeFichier =
+    using FilePrompt =
         std::function<QString(QWidget *, const QString &, const QString &, const QString &)>;
     /// Replace the prompts of "Enregistrer" and "Ouvrir" (QFileDialog by default).
-    void setDemandeSauvegarde(DemandeFichier demande) { m_demandeSauvegarde = std::move(demande); }
-    void setDemandeOuverture(DemandeFichier demande) { m_demandeOuverture = std::move(demande); }
+    void setSavePrompt(FilePrompt prompt) { m_savePrompt = std::move(prompt); }
+    void setOpenPrompt(FilePrompt prompt) { m_openPrompt = std::move(prompt); }
 
     /// The model being edited; null before the first "Nouveau", "Créer" or load.
     const ModelDocument *document() const { return m_document.get(); }
@@ -77,25 +77,25 @@ protected:
 private:
     void connectWidgets();
     /// Writes text into a cell, centred; the table's cell change then records it (updateDom).
-    void setCell(int ligne, int colonne, const QString &texte);
+    void setCell(int row, int column, const QString &text);
     DampingLaw dampingLaw() const;
     /// Makes a row current, whole, and lets "Supprimer" remove it.
-    void selectRow(int ligne);
-    void showFileName(const QString &chemin);
+    void selectRow(int row);
+    void showFileName(const QString &path);
     void showModeCount();
     /// A modal message box; the window waits until it is closed.
-    void warn(QMessageBox::Icon icon, const QString &titre, const QString &texte);
+    void warn(QMessageBox::Icon icon, const QString &title, const QString &text);
     /// A message box that does not block.
-    void inform(const QString &texte);
+    void inform(const QString &text);
 
     MMod_DomUi m_ui;
     std::unique_ptr<ModelDocument> m_document;
     QImage m_image;
     Modmod *m_modmod = nullptr;
     std::vector<std::unique_ptr<Modmod>> m_banks;
-    MainWindow *m_fenetre;
-    DemandeFichier m_demandeSauvegarde;
-    DemandeFichier m_demandeOuverture;
+    MainWindow *m_mainWindow;
+    FilePrompt m_savePrompt;
+    FilePrompt m_openPrompt;
 };
 
 #endif

@@ -1,17 +1,16 @@
 #include "modal/MMod_DomUi.h"
 
+#include "app/DecimalValidator.h"
 #include "modal/ModeChart.h"
 #include "modal/PhysicalModel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QDoubleValidator>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,15 +23,6 @@
 #include <algorithm>
 
 namespace {
-
-/// Standard-notation decimals with a point, whatever the desktop's locale.
-QDoubleValidator *decimals(double bottom, double top, int places, QObject *parent)
-{
-    auto *v = new QDoubleValidator(bottom, top, places, parent);
-    v->setNotation(QDoubleValidator::StandardNotation);
-    v->setLocale(QLocale::c());
-    return v;
-}
 
 QLineEdit *field(const char *name, const QString &text, const QString &tip, QWidget *parent)
 {
@@ -58,10 +48,10 @@ int lineEditWidth(const QLineEdit *e, const QString &text)
     option.rect = QRect(0, 0, 200, e->sizeHint().height());
     option.lineWidth = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, e);
     const QRect contents = e->style()->subElementRect(QStyle::SE_LineEditContents, &option, e);
-    const QMargins marges = e->textMargins();
-    const int cadre = option.rect.width() - contents.width() + marges.left() + marges.right();
+    const QMargins margins = e->textMargins();
+    const int frame = option.rect.width() - contents.width() + margins.left() + margins.right();
     // QLineEdit keeps 2 pixels on each side of its text, and one more for the caret.
-    return e->fontMetrics().horizontalAdvance(text) + cadre + 2 * 2 + 1;
+    return e->fontMetrics().horizontalAdvance(text) + frame + 2 * 2 + 1;
 }
 
 /// At most `least` pixels wide, or what its longest text needs.
@@ -75,21 +65,21 @@ void boundWidth(QLineEdit *e, int least, const QString &longest)
 void MMod_DomUi::setupUi(QDialog *dialog)
 {
     // The header and the description.
-    fichierLabel = new QLabel(dialog);
-    fichierLabel->setObjectName(QStringLiteral("fichierLabel"));
+    fileLabel = new QLabel(dialog);
+    fileLabel->setObjectName(QStringLiteral("fichierLabel"));
     // A long file name is elided rather than widening the window.
-    fichierLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    titreEdit = field("titreEdit", QString(), QString(), dialog);
-    auteurEdit = field("auteurEdit", QString(), QString(), dialog);
-    partielsLabel = new QLabel(dialog);
-    partielsLabel->setObjectName(QStringLiteral("partielsLabel"));
+    fileLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    titleEdit = field("titreEdit", QString(), QString(), dialog);
+    authorEdit = field("auteurEdit", QString(), QString(), dialog);
+    modeCountLabel = new QLabel(dialog);
+    modeCountLabel->setObjectName(QStringLiteral("partielsLabel"));
 
-    descEdit = new QTextEdit(dialog);
-    descEdit->setObjectName(QStringLiteral("descEdit"));
-    descEdit->setAcceptRichText(false);
-    descEdit->setPlainText(tr("Description du modèle"));
-    descEdit->setToolTip(tr("Ecrire une description du modèle"));
-    descEdit->setMaximumHeight(100);
+    descriptionEdit = new QTextEdit(dialog);
+    descriptionEdit->setObjectName(QStringLiteral("descEdit"));
+    descriptionEdit->setAcceptRichText(false);
+    descriptionEdit->setPlainText(tr("Description du modèle"));
+    descriptionEdit->setToolTip(tr("Ecrire une description du modèle"));
+    descriptionEdit->setMaximumHeight(100);
 
     table = new QTableWidget(0, 3, dialog);
     table->setObjectName(QStringLiteral("table"));
@@ -99,42 +89,42 @@ void MMod_DomUi::setupUi(QDialog *dialog)
     table->verticalHeader()->setVisible(false);
     table->setSortingEnabled(false);
     // Each column as wide as a generated value of 6 digits, say -0.0998065, or its title.
-    const int valeur = table->fontMetrics().horizontalAdvance(QStringLiteral("-0.0998065")) + 12;
+    const int cellWidth = table->fontMetrics().horizontalAdvance(QStringLiteral("-0.0998065")) + 12;
     table->resizeColumnsToContents();
-    int largeur = 0;
+    int width = 0;
     for (int c = 0; c < 3; ++c) {
-        table->setColumnWidth(c, std::max(valeur, table->columnWidth(c)));
-        largeur += table->columnWidth(c);
+        table->setColumnWidth(c, std::max(cellWidth, table->columnWidth(c)));
+        width += table->columnWidth(c);
     }
-    table->setMinimumWidth(largeur + 2 * table->frameWidth() +
+    table->setMinimumWidth(width + 2 * table->frameWidth() +
                            table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table));
 
     // Edition.
     editionGroup = new QGroupBox(tr("Edition"), dialog);
     editionGroup->setObjectName(QStringLiteral("editionGroup"));
-    ouvrirButton = button("ouvrirButton", tr("Ouvrir"), editionGroup);
-    ajouterButton = button("ajouterButton", tr("Ajouter"), editionGroup);
-    ajouterButton->setEnabled(false);
-    ajouterButton->setToolTip(tr("Cliquer pour ajouter un mode vibratoire"));
-    supprimerButton = button("supprimerButton", tr("Supprimer"), editionGroup);
-    supprimerButton->setEnabled(false);
-    supprimerButton->setToolTip(tr("Selectionner un mode et cliquer pour supprimer"));
-    nouveauButton = button("nouveauButton", tr("Nouveau"), editionGroup);
-    enregistrerButton = button("enregistrerButton", tr("Enregistrer"), editionGroup);
-    enregistrerButton->setToolTip(tr("Enregistrer le modèle dans un fichier XML"));
-    amortCheck = new QCheckBox(tr("Coeff. Amort"), editionGroup);
-    amortCheck->setObjectName(QStringLiteral("amortCheck"));
-    QFont petite = amortCheck->font();
-    petite.setPointSize(7);
-    amortCheck->setFont(petite);
-    amortCheck->setChecked(true);
-    selectionnerButton = button("selectionnerButton", tr("Selectionner"), dialog);
-    selectionnerButton->setToolTip(tr("Selectionner le modèle courant"));
+    openButton = button("ouvrirButton", tr("Ouvrir"), editionGroup);
+    addButton = button("ajouterButton", tr("Ajouter"), editionGroup);
+    addButton->setEnabled(false);
+    addButton->setToolTip(tr("Cliquer pour ajouter un mode vibratoire"));
+    removeButton = button("supprimerButton", tr("Supprimer"), editionGroup);
+    removeButton->setEnabled(false);
+    removeButton->setToolTip(tr("Selectionner un mode et cliquer pour supprimer"));
+    newButton = button("nouveauButton", tr("Nouveau"), editionGroup);
+    saveButton = button("enregistrerButton", tr("Enregistrer"), editionGroup);
+    saveButton->setToolTip(tr("Enregistrer le modèle dans un fichier XML"));
+    dampingCheck = new QCheckBox(tr("Coeff. Amort"), editionGroup);
+    dampingCheck->setObjectName(QStringLiteral("amortCheck"));
+    QFont small = dampingCheck->font();
+    small.setPointSize(7);
+    dampingCheck->setFont(small);
+    dampingCheck->setChecked(true);
+    selectButton = button("selectionnerButton", tr("Selectionner"), dialog);
+    selectButton->setToolTip(tr("Selectionner le modèle courant"));
 
     auto *editionLayout = new QVBoxLayout(editionGroup);
-    for (QWidget *w : {static_cast<QWidget *>(ouvrirButton), static_cast<QWidget *>(ajouterButton),
-                       static_cast<QWidget *>(supprimerButton), static_cast<QWidget *>(nouveauButton),
-                       static_cast<QWidget *>(enregistrerButton), static_cast<QWidget *>(amortCheck)})
+    for (QWidget *w : {static_cast<QWidget *>(openButton), static_cast<QWidget *>(addButton),
+                       static_cast<QWidget *>(removeButton), static_cast<QWidget *>(newButton),
+                       static_cast<QWidget *>(saveButton), static_cast<QWidget *>(dampingCheck)})
         editionLayout->addWidget(w);
 
     // Creation of physical models.
@@ -145,45 +135,45 @@ void MMod_DomUi::setupUi(QDialog *dialog)
     for (int i = 0; i < PhysicalModel::kStructureCount; ++i)
         structureCombo->addItem(PhysicalModel::name(i));
     structureCombo->setToolTip(tr("Choisir une structure vibrante dans la liste"));
-    imageLabel = new QLabel(creationGroup);
-    imageLabel->setObjectName(QStringLiteral("imageLabel"));
-    imageLabel->setFixedSize(140, 40);
+    pictureLabel = new QLabel(creationGroup);
+    pictureLabel->setObjectName(QStringLiteral("imageLabel"));
+    pictureLabel->setFixedSize(140, 40);
 
     modesEdit = field("modesEdit", QStringLiteral("1"), tr("Nombre de modes à créer"), creationGroup);
-    modesEdit->setValidator(new QIntValidator(1, PhysicalModel::kMaxModes, modesEdit));
+    modesEdit->setValidator(new DecimalValidator(1, PhysicalModel::kMaxModes, 0, modesEdit));
     pointEdit = field("pointEdit", QStringLiteral("0.3"),
                       tr("Position du point de percussion est un nombre entre 0 et 1"), creationGroup);
-    pointEdit->setValidator(decimals(0, 1, 2, pointEdit));
+    pointEdit->setValidator(new DecimalValidator(0, 1, 2, pointEdit));
 
-    amortGroup = new QGroupBox(tr("Amortissement"), creationGroup);
-    amortGroup->setObjectName(QStringLiteral("amortGroup"));
-    externeEdit = field("externeEdit", QStringLiteral("0"),
-                        tr("Amortissement externe, affecte tous les modes de façon uniforme"), amortGroup);
-    externeEdit->setValidator(decimals(0, 1000, 3, externeEdit));
+    dampingGroup = new QGroupBox(tr("Amortissement"), creationGroup);
+    dampingGroup->setObjectName(QStringLiteral("amortGroup"));
+    externalEdit = field("externeEdit", QStringLiteral("0"),
+                         tr("Amortissement externe, affecte tous les modes de façon uniforme"), dampingGroup);
+    externalEdit->setValidator(new DecimalValidator(0, 1000, 3, externalEdit));
     hysteresisEdit = field("hysteresisEdit", QStringLiteral("0"),
                            tr("Amortissement par hystérésis, affecte chaque mode proportionnellement à sa fréquence"),
-                           amortGroup);
-    hysteresisEdit->setValidator(decimals(0, 10, 3, hysteresisEdit));
-    interneEdit = field("interneEdit", QStringLiteral("0"),
-                        tr("Amortissement interne (visoélastique), affecte chaque mode proportionnellement au "
-                           "carré de sa fréquence"),
-                        amortGroup);
-    interneEdit->setValidator(decimals(0, 10, 3, interneEdit));
-    appliquerButton = button("appliquerButton", tr("Appliquer"), amortGroup);
-    appliquerButton->setToolTip(tr("Appliquer les coefficients d'amortissement"));
-    creerButton = button("creerButton", tr("Créer"), creationGroup);
+                           dampingGroup);
+    hysteresisEdit->setValidator(new DecimalValidator(0, 10, 3, hysteresisEdit));
+    internalEdit = field("interneEdit", QStringLiteral("0"),
+                         tr("Amortissement interne (visoélastique), affecte chaque mode proportionnellement au "
+                            "carré de sa fréquence"),
+                         dampingGroup);
+    internalEdit->setValidator(new DecimalValidator(0, 10, 3, internalEdit));
+    applyButton = button("appliquerButton", tr("Appliquer"), dampingGroup);
+    applyButton->setToolTip(tr("Appliquer les coefficients d'amortissement"));
+    createButton = button("creerButton", tr("Créer"), creationGroup);
 
     chartArea = new QWidget(creationGroup);
     chartArea->setObjectName(QStringLiteral("chartArea"));
     chartArea->setFixedSize(ModeChart::staffFrame().size());
 
-    auto *amortForm = new QFormLayout;
-    amortForm->addRow(tr("Externe"), externeEdit);
-    amortForm->addRow(tr("Hystérésis"), hysteresisEdit);
-    amortForm->addRow(tr("Interne"), interneEdit);
-    auto *amortLayout = new QVBoxLayout(amortGroup);
-    amortLayout->addLayout(amortForm);
-    amortLayout->addWidget(appliquerButton);
+    auto *dampingForm = new QFormLayout;
+    dampingForm->addRow(tr("Externe"), externalEdit);
+    dampingForm->addRow(tr("Hystérésis"), hysteresisEdit);
+    dampingForm->addRow(tr("Interne"), internalEdit);
+    auto *dampingLayout = new QVBoxLayout(dampingGroup);
+    dampingLayout->addLayout(dampingForm);
+    dampingLayout->addWidget(applyButton);
 
     auto *modesForm = new QFormLayout;
     modesForm->addRow(tr("Modes"), modesEdit);
@@ -195,31 +185,31 @@ void MMod_DomUi::setupUi(QDialog *dialog)
 
     // Under the picture, room for the marker of the percussion point that the dialog paints.
     auto *imageColumn = new QVBoxLayout;
-    imageColumn->addWidget(imageLabel);
+    imageColumn->addWidget(pictureLabel);
     imageColumn->addSpacing(kMarkerRoom);
 
     auto *creationLayout = new QGridLayout(creationGroup);
     creationLayout->addWidget(structureCombo, 0, 0);
     creationLayout->addLayout(imageColumn, 0, 1);
     creationLayout->addLayout(leftColumn, 1, 0, 2, 1);
-    creationLayout->addWidget(amortGroup, 1, 1);
-    creationLayout->addWidget(creerButton, 2, 1);
+    creationLayout->addWidget(dampingGroup, 1, 1);
+    creationLayout->addWidget(createButton, 2, 1);
 
     // The window.
-    auto *enTete = new QFormLayout;
-    enTete->addRow(tr("Fichier :"), fichierLabel);
-    enTete->addRow(tr("Titre :"), titreEdit);
-    enTete->addRow(tr("Auteur :"), auteurEdit);
-    enTete->addRow(tr("Partiels :"), partielsLabel);
+    auto *header = new QFormLayout;
+    header->addRow(tr("Fichier :"), fileLabel);
+    header->addRow(tr("Titre :"), titleEdit);
+    header->addRow(tr("Auteur :"), authorEdit);
+    header->addRow(tr("Partiels :"), modeCountLabel);
 
     auto *editionColumn = new QVBoxLayout;
     editionColumn->addWidget(editionGroup);
-    editionColumn->addWidget(selectionnerButton);
+    editionColumn->addWidget(selectButton);
     editionColumn->addStretch();
 
     auto *grid = new QGridLayout(dialog);
-    grid->addLayout(enTete, 0, 0);
-    grid->addWidget(descEdit, 0, 1, 1, 2);
+    grid->addLayout(header, 0, 0);
+    grid->addWidget(descriptionEdit, 0, 1, 1, 2);
     grid->addWidget(table, 1, 0);
     grid->addLayout(editionColumn, 1, 1);
     grid->addWidget(creationGroup, 1, 2);
@@ -229,15 +219,15 @@ void MMod_DomUi::setupUi(QDialog *dialog)
     // Least sizes; each grows to its text in the user's font.
     boundWidth(modesEdit, 60, QStringLiteral("100"));
     boundWidth(pointEdit, 60, QStringLiteral("0.99"));
-    boundWidth(externeEdit, 60, QStringLiteral("1000.000"));
+    boundWidth(externalEdit, 60, QStringLiteral("1000.000"));
     boundWidth(hysteresisEdit, 60, QStringLiteral("10.000"));
-    boundWidth(interneEdit, 60, QStringLiteral("10.000"));
-    for (QPushButton *b : {appliquerButton, creerButton})
+    boundWidth(internalEdit, 60, QStringLiteral("10.000"));
+    for (QPushButton *b : {applyButton, createButton})
         b->setFixedWidth(std::max(75, b->sizeHint().width()));
     // A group's size hint leaves its title out; its minimum size hint does not.
     const auto wide = [](const QWidget *w) { return std::max(w->sizeHint().width(), w->minimumSizeHint().width()); };
     editionGroup->setMaximumWidth(std::max(100, wide(editionGroup)));
-    selectionnerButton->setMaximumWidth(std::max(editionGroup->maximumWidth(), wide(selectionnerButton)));
+    selectButton->setMaximumWidth(std::max(editionGroup->maximumWidth(), wide(selectButton)));
     creationGroup->setMaximumWidth(std::max(300, wide(creationGroup)));
 
     dialog->setWindowTitle(tr("ZIB-Edition d'un modèle de synthèse"));

@@ -23,33 +23,33 @@ struct MMod_DomUi
     Q_DECLARE_TR_FUNCTIONS(MMod_DomUi)
 
 public:
-    QLabel *fichierLabel = nullptr;   ///< name of the loaded file, elided to its room
-    QLineEdit *titreEdit = nullptr;
-    QLineEdit *auteurEdit = nullptr;
-    QLabel *partielsLabel = nullptr;  ///< number of modes
-    QTextEdit *descEdit = nullptr;
+    QLabel *fileLabel = nullptr;   ///< name of the loaded file, elided to its room
+    QLineEdit *titleEdit = nullptr;
+    QLineEdit *authorEdit = nullptr;
+    QLabel *modeCountLabel = nullptr;  ///< number of modes
+    QTextEdit *descriptionEdit = nullptr;
     QTableWidget *table = nullptr;    ///< "Fréquence", "Amort.", "Poids"
 
     QGroupBox *editionGroup = nullptr;
-    QPushButton *ouvrirButton = nullptr;
-    QPushButton *ajouterButton = nullptr;
-    QPushButton *supprimerButton = nullptr;
-    QPushButton *nouveauButton = nullptr;
-    QPushButton *enregistrerButton = nullptr;
-    QCheckBox *amortCheck = nullptr;  ///< "Coeff. Amort": the damping law at synthesis
-    QPushButton *selectionnerButton = nullptr;
+    QPushButton *openButton = nullptr;
+    QPushButton *addButton = nullptr;
+    QPushButton *removeButton = nullptr;
+    QPushButton *newButton = nullptr;
+    QPushButton *saveButton = nullptr;
+    QCheckBox *dampingCheck = nullptr;  ///< "Coeff. Amort": the damping law at synthesis
+    QPushButton *selectButton = nullptr;
 
     QGroupBox *creationGroup = nullptr;
     QComboBox *structureCombo = nullptr;
-    QLabel *imageLabel = nullptr;     ///< the structure's picture, 140 × 40, unscaled
+    QLabel *pictureLabel = nullptr;     ///< the structure's picture, 140 × 40, unscaled
     QLineEdit *modesEdit = nullptr;
     QLineEdit *pointEdit = nullptr;
-    QGroupBox *amortGroup = nullptr;
-    QLineEdit *externeEdit = nullptr;
+    QGroupBox *dampingGroup = nullptr;
+    QLineEdit *externalEdit = nullptr;
     QLineEdit *hysteresisEdit = nullptr;
-    QLineEdit *interneEdit = nullptr;
-    QPushButton *appliquerButton = nullptr;
-    QPushButton *creerButton = nullptr;
+    QLineEdit *internalEdit = nullptr;
+    QPushButton *applyButton = nullptr;
+    QPushButton *createButton = nullptr;
     /// Room kept free in the creation group for the chart the dialog paints (ModeChart).
     QWidget *chartArea = nullptr;
 

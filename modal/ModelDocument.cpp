@@ -23,22 +23,22 @@ const QString kNbmod = QStringLiteral("nbmod");
 
 const QString kDeclaration = QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"");
 
-const QString kAttributs[3] = {QStringLiteral("freq"), QStringLiteral("amort"), QStringLiteral("poids")};
-const QString kCoeffs[3] = {QStringLiteral("coeff0"), QStringLiteral("coeff1"), QStringLiteral("coeff2")};
+const QString kModeAttributes[3] = {QStringLiteral("freq"), QStringLiteral("amort"), QStringLiteral("poids")};
+const QString kCoefficientAttributes[3] = {QStringLiteral("coeff0"), QStringLiteral("coeff1"), QStringLiteral("coeff2")};
 
 QString number(float v)
 {
     return QString::number(double(v), 'g', 6);
 }
 
-bool accepted(int colonne, bool converti, float v)
+bool accepted(int column, bool converted, float v)
 {
-    if (!converti || !std::isfinite(v))
+    if (!converted || !std::isfinite(v))
         return false;
-    switch (colonne) {
-    case ModelDocument::Frequence:
+    switch (column) {
+    case ModelDocument::Frequency:
         return v > 0.0f;
-    case ModelDocument::Amortissement:
+    case ModelDocument::Damping:
         return v >= 0.0f;
     default:
         return true;
@@ -68,11 +68,11 @@ ModelDocument::ModelDocument()
 
 void ModelDocument::attach()
 {
-    m_children = modele().childNodes();
+    m_children = model().childNodes();
     m_partiels = m_children.item(1).childNodes();
 }
 
-QDomElement ModelDocument::modele() const
+QDomElement ModelDocument::model() const
 {
     return m_dom.firstChildElement(kModele);
 }
@@ -103,68 +103,68 @@ Mode ModelDocument::mode(int i) const
 {
     const QDomElement p = partiel(i);
     Mode m;
-    m.freq = p.attribute(kAttributs[Frequence]).toFloat();
-    m.amort = p.attribute(kAttributs[Amortissement]).toFloat();
-    m.poids = p.attribute(kAttributs[Poids]).toFloat();
+    m.freq = p.attribute(kModeAttributes[Frequency]).toFloat();
+    m.amort = p.attribute(kModeAttributes[Damping]).toFloat();
+    m.poids = p.attribute(kModeAttributes[Weight]).toFloat();
     return m;
 }
 
-bool ModelDocument::setValue(int ligne, int colonne, const QString &texte)
+bool ModelDocument::setValue(int row, int column, const QString &text)
 {
-    if (ligne < 0 || colonne < Frequence || colonne > Poids)
+    if (row < 0 || column < Frequency || column > Weight)
         return true;
-    bool converti = false;
-    const float v = texte.toFloat(&converti);
+    bool converted = false;
+    const float v = text.toFloat(&converted);
 
     QDomElement m = modes();
-    if (ligne >= nbmod())
-        m.setAttribute(kNbmod, ligne + 1);
-    while (m_partiels.length() <= ligne)
+    if (row >= nbmod())
+        m.setAttribute(kNbmod, row + 1);
+    while (m_partiels.length() <= row)
         m.appendChild(m_dom.createElement(kPartiel));
 
-    if (!accepted(colonne, converti, v))
+    if (!accepted(column, converted, v))
         return false;
-    partiel(ligne).setAttribute(kAttributs[colonne], number(v));
+    partiel(row).setAttribute(kModeAttributes[column], number(v));
     return true;
 }
 
-QString ModelDocument::replacement(int colonne)
+QString ModelDocument::replacement(int column)
 {
-    return colonne == Amortissement ? QStringLiteral("0") : QStringLiteral("1");
+    return column == Damping ? QStringLiteral("0") : QStringLiteral("1");
 }
 
-void ModelDocument::removeMode(int ligne)
+void ModelDocument::removeMode(int row)
 {
-    if (ligne < 0)
+    if (row < 0)
         return;
     const int n = nbmod();
-    if (ligne < n)
+    if (row < n)
         modes().setAttribute(kNbmod, n - 1);
-    const QDomElement p = partiel(ligne);
+    const QDomElement p = partiel(row);
     if (!p.isNull())
         modes().removeChild(p);
 }
 
-void ModelDocument::setEntete(const QString &titre, const QString &auteur, const QString &description)
+void ModelDocument::setHeader(const QString &title, const QString &author, const QString &description)
 {
     QDomElement e = entete();
-    e.setAttribute(QStringLiteral("titre"), titre);
-    e.setAttribute(QStringLiteral("auteur"), auteur);
+    e.setAttribute(QStringLiteral("titre"), title);
+    e.setAttribute(QStringLiteral("auteur"), author);
     QDomElement desc = m_dom.createElement(QStringLiteral("desc"));
     desc.appendChild(m_dom.createTextNode(description));
-    const QDomElement ancienne = e.firstChildElement();
-    if (ancienne.isNull())
+    const QDomElement old = e.firstChildElement();
+    if (old.isNull())
         e.appendChild(desc);
     else
-        e.replaceChild(desc, ancienne);
+        e.replaceChild(desc, old);
 }
 
-QString ModelDocument::titre() const
+QString ModelDocument::title() const
 {
     return entete().attribute(QStringLiteral("titre"));
 }
 
-QString ModelDocument::auteur() const
+QString ModelDocument::author() const
 {
     return entete().attribute(QStringLiteral("auteur"));
 }
@@ -177,16 +177,16 @@ QString ModelDocument::description() const
 void ModelDocument::setCoefficients(bool present, const QString &coeff0, const QString &coeff1,
                                     const QString &coeff2)
 {
-    QDomElement racine = modele();
+    QDomElement root = model();
     if (present) {
-        QDomElement amort = racine.firstChildElement(kAmort);
+        QDomElement amort = root.firstChildElement(kAmort);
         if (amort.isNull()) {
             amort = m_dom.createElement(kAmort);
-            racine.insertAfter(amort, modes());
+            root.insertAfter(amort, modes());
         }
-        amort.setAttribute(kCoeffs[0], coeff0);
-        amort.setAttribute(kCoeffs[1], coeff1);
-        amort.setAttribute(kCoeffs[2], coeff2);
+        amort.setAttribute(kCoefficientAttributes[0], coeff0);
+        amort.setAttribute(kCoefficientAttributes[1], coeff1);
+        amort.setAttribute(kCoefficientAttributes[2], coeff2);
         return;
     }
     const QDomNodeList elements = m_dom.elementsByTagName(kAmort);
@@ -203,56 +203,56 @@ bool ModelDocument::coefficients(QString *coeff0, QString *coeff1, QString *coef
     const QDomElement amort = m_children.item(2).toElement();
     if (amort.isNull() || amort.tagName() != kAmort)
         return false;
-    *coeff0 = amort.attribute(kCoeffs[0]);
-    *coeff1 = amort.attribute(kCoeffs[1]);
-    *coeff2 = amort.attribute(kCoeffs[2]);
+    *coeff0 = amort.attribute(kCoefficientAttributes[0]);
+    *coeff1 = amort.attribute(kCoefficientAttributes[1]);
+    *coeff2 = amort.attribute(kCoefficientAttributes[2]);
     return true;
 }
 
-bool ModelDocument::save(const QString &fichier)
+bool ModelDocument::save(const QString &path)
 {
-    QSaveFile file(fichier);
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
 
-    const QDomNode premier = m_dom.firstChild();
-    if (!premier.isProcessingInstruction()) {
+    const QDomNode first = m_dom.firstChild();
+    if (!first.isProcessingInstruction()) {
         const QDomProcessingInstruction declaration =
             m_dom.createProcessingInstruction(QStringLiteral("xml"), kDeclaration);
-        m_dom.insertBefore(declaration, premier);
+        m_dom.insertBefore(declaration, first);
         m_dom.insertAfter(m_dom.createProcessingInstruction(QStringLiteral("xml-stylesheet"),
                                                             QStringLiteral("href=\"synthmod.xsl\" type=\"text/xsl\"")),
                           declaration);
     }
 
-    QTextStream flux(&file);
-    flux.setCodec("UTF-8");
-    m_dom.save(flux, 2);
-    flux.flush();
-    if (flux.status() != QTextStream::Ok) {
+    QTextStream stream(&file);
+    stream.setCodec("UTF-8");
+    m_dom.save(stream, 2);
+    stream.flush();
+    if (stream.status() != QTextStream::Ok) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
 }
 
-ModelDocument::LoadResult ModelDocument::load(const QString &fichier)
+ModelDocument::LoadResult ModelDocument::load(const QString &path)
 {
-    QFile file(fichier);
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return NotOpened;
-    QDomDocument lu;
-    if (!lu.setContent(&file))
+    QDomDocument read;
+    if (!read.setContent(&file))
         return NotParsed;
     file.close();
 
-    QDomElement racine = lu.firstChildElement(kModele);
-    if (racine.isNull())
+    QDomElement root = read.firstChildElement(kModele);
+    if (root.isNull())
         return NotParsed;
-    keepElements(racine);
-    const QDomElement premier = racine.firstChildElement();
-    const QDomElement second = premier.nextSiblingElement();
-    if (premier.tagName() != kEntete || second.tagName() != kModes)
+    keepElements(root);
+    const QDomElement first = root.firstChildElement();
+    const QDomElement second = first.nextSiblingElement();
+    if (first.tagName() != kEntete || second.tagName() != kModes)
         return NotParsed;
     keepElements(second, kPartiel);
     const int n = second.attribute(kNbmod).toInt();
@@ -261,12 +261,12 @@ ModelDocument::LoadResult ModelDocument::load(const QString &fichier)
 
     // The parser hands the declaration back as version='1.0' encoding='UTF-8': a model saved
     // again is written as it was read.
-    QDomProcessingInstruction declaration = lu.firstChild().toProcessingInstruction();
+    QDomProcessingInstruction declaration = read.firstChild().toProcessingInstruction();
     if (declaration.target() == QLatin1String("xml") &&
         declaration.data().contains(QLatin1String("UTF-8"), Qt::CaseInsensitive))
         declaration.setData(kDeclaration);
 
-    m_dom = lu;
+    m_dom = read;
     attach();
     return Loaded;
 }

@@ -32,7 +32,7 @@ class ModelDocument
 {
 public:
     /// Columns of the editor's table, and the attribute each one sets.
-    enum Column { Frequence = 0, Amortissement = 1, Poids = 2 };
+    enum Column { Frequency = 0, Damping = 1, Weight = 2 };
 
     /// Why a file was not loaded.
     enum LoadResult {
@@ -61,28 +61,28 @@ public:
     /// missing partiel, gives 0.
     Mode mode(int i) const;
 
-    /// Records the text of cell (ligne, colonne) of the editor's table. A row at or beyond nbmod
-    /// first gets its partiel: nbmod grows to ligne + 1 and empty partiel elements are appended
+    /// Records the text of cell (row, column) of the editor's table. A row at or beyond nbmod
+    /// first gets its partiel: nbmod grows to row + 1 and empty partiel elements are appended
     /// up to that row, so the value always lands in the row's own element. Then the text is
     /// converted: a frequency must be a finite number > 0, a damping rate a finite number ≥ 0, a
     /// weight any finite number. An accepted value is stored (general format, 6 digits) and true
     /// returned; a refused one leaves the attribute as it was and returns false: the editor then
-    /// writes replacement(colonne) into the cell. A column outside 0 … 2, or a negative row,
+    /// writes replacement(column) into the cell. A column outside 0 … 2, or a negative row,
     /// changes nothing and returns true.
-    bool setValue(int ligne, int colonne, const QString &texte);
+    bool setValue(int row, int column, const QString &text);
 
     /// What replaces a refused cell: "1" for a frequency or a weight, "0" for a damping rate.
-    static QString replacement(int colonne);
+    static QString replacement(int column);
 
-    /// Removes mode ligne, as the editor removes its table row: nbmod drops by one when the row
+    /// Removes mode row, as the editor removes its table row: nbmod drops by one when the row
     /// was one of its modes, and the row's partiel, if any, goes.
-    void removeMode(int ligne);
+    void removeMode(int row);
 
-    /// The header: `titre`, `auteur`, and a new `desc` element holding the description that
+    /// The header: its `titre` and `auteur` attributes, and a new `desc` element holding the description that
     /// replaces the old one.
-    void setEntete(const QString &titre, const QString &auteur, const QString &description);
-    QString titre() const;
-    QString auteur() const;
+    void setHeader(const QString &title, const QString &author, const QString &description);
+    QString title() const;
+    QString author() const;
     /// The text of the first child element of `entete`.
     QString description() const;
 
@@ -95,14 +95,14 @@ public:
     /// coeff0 … coeff2.
     bool coefficients(QString *coeff0, QString *coeff1, QString *coeff2) const;
 
-    /// Writes the document to fichier, indented by 2 spaces, in UTF-8. The first save inserts the
+    /// Writes the document to path, indented by 2 spaces, in UTF-8. The first save inserts the
     /// `xml` declaration and the `xml-stylesheet` instruction in front; later saves find them.
     /// The file is replaced only once everything was written: on failure (false) an existing
     /// file is left as it was.
-    bool save(const QString &fichier);
+    bool save(const QString &path);
 
-    /// Reads fichier into the document. On failure the document is left as it was.
-    LoadResult load(const QString &fichier);
+    /// Reads path into the document. On failure the document is left as it was.
+    LoadResult load(const QString &path);
 
     /// A modal bank of nbmod modes from the partiel elements (missing ones give modes of 0).
     /// With a law, the bank's damping follows it at synthesis (typeAmort 1, the law's
@@ -113,7 +113,7 @@ public:
 
 private:
     void attach();
-    QDomElement modele() const;
+    QDomElement model() const;
     QDomElement entete() const;
     QDomElement modes() const;
 

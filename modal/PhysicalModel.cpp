@@ -41,9 +41,9 @@ const StructureInfo kStructures[PhysicalModel::kStructureCount] = {
 };
 
 // First roots of the bars' frequency equations; the series takes over after them.
-const float kLibreOuEncastre[5] = {4.730041f, 7.853205f, 10.995608f, 14.137165f, 17.278761f};
-const float kEncastreLibre[5] = {1.875104f, 4.694091f, 7.854757f, 10.995541f, 14.137168f};
-const float kAppuiEtEncastreOuLibre[2] = {3.926602f, 7.068583f};
+const float kFreeOrClamped[5] = {4.730041f, 7.853205f, 10.995608f, 14.137165f, 17.278761f};
+const float kClampedFree[5] = {1.875104f, 4.694091f, 7.854757f, 10.995541f, 14.137168f};
+const float kPinnedAndClampedOrFree[2] = {3.926602f, 7.068583f};
 
 constexpr float kPi = float(M_PI);
 constexpr double kSqrt2 = 1.4142135623730951;
@@ -110,12 +110,15 @@ double pinnedFreeShape(double y, double beta, int r)
 } // namespace
 
 PhysicalModel::PhysicalModel(int structure, const QString &modes, const QString &point,
-                             const DampingLaw &amortissement)
-    : m_structure(structure), m_amortissement(amortissement)
+                             const DampingLaw &damping)
+    : m_structure(structure), m_damping(damping)
 {
     bool pointOk = false;
     const float x = point.toFloat(&pointOk);
-    const int n = modes.toInt();
+    // A whole number, "12" or "12." as the field may hold it; anything else counts as 0.
+    bool countOk = false;
+    const double count = modes.toDouble(&countOk);
+    const int n = countOk && count == std::floor(count) && std::fabs(count) <= 1e6 ? int(count) : 0;
 
     QString message = tr("Invalide(s)");
     bool valid = pointOk && std::isfinite(x);
@@ -141,8 +144,8 @@ PhysicalModel::PhysicalModel(int structure, const QString &modes, const QString 
         return;
     m_description = tr(kStructures[structure].description).arg(n) + tr("\nPoints d'excitation et d'écoute à %2").arg(general(x)) +
                     tr("\nCoefficients d'amortissement %3, %4 et %5")
-                        .arg(general(amortissement.externe), general(amortissement.hysteresis),
-                             general(amortissement.interne));
+                        .arg(general(damping.external), general(damping.hysteresis),
+                             general(damping.internal));
 }
 
 Mode PhysicalModel::modeAt(int r, float x) const
@@ -157,11 +160,11 @@ Mode PhysicalModel::modeAt(int r, float x) const
     const bool sineMember = r % 2 == 1;
 
     switch (m_structure) {
-    case CordeFixeFixe:
+    case StringFixedFixed:
         m.freq = k;
         m.poids = float(std::sin(double(k) * M_PI * double(xPrime)));
         break;
-    case CordeFixeLibre: {
+    case StringFixedFree: {
         // Mode n = 2k − 1 is sin(n·π·x/2) along the string: every mode has its antinode at the
         // free end.
         const float n = 2.0f * k - 1.0f;
@@ -169,19 +172,19 @@ Mode PhysicalModel::modeAt(int r, float x) const
         m.poids = float(std::sin(double(n) * M_PI * 100.0 * double(x) / 201.0));
         break;
     }
-    case CordeLibreLibre:
+    case StringFreeFree:
         m.freq = k;
         m.poids = float(kSqrt2 * std::cos(double(k) * M_PI * double(xPrime)));
         break;
-    case CordeSansBord:
-    case BarreSansBord: {
-        const float base = m_structure == CordeSansBord ? p : p * p;
+    case StringRing:
+    case BarRing: {
+        const float base = m_structure == StringRing ? p : p * p;
         m.freq = sineMember ? kDetune * base : base;
         const double angle = 2.0 * double(p) * M_PI * double(xPrime);
         m.poids = float(kSqrt2 * (sineMember ? std::sin(angle) : std::cos(angle)));
         break;
     }
-    case BarreAppApp:
+    case BarPinnedPinned:
         m.freq = k * k;
         m.poids = float(std::sin(double(k) * M_PI * 100.0 * double(x) / 101.0));
         break;
@@ -192,14 +195,14 @@ Mode PhysicalModel::modeAt(int r, float x) const
         const double y = double(b) * double(xPrime);
         const double bd = double(b);
         switch (m_structure) {
-        case BarreEncEnc:
-        case BarreEncApp:
+        case BarClampedClamped:
+        case BarClampedPinned:
             m.poids = float(clampedShape(y, bd, -std::sin(bd), -std::cos(bd)));
             break;
-        case BarreEncLib:
+        case BarClampedFree:
             m.poids = float(clampedShape(y, bd, std::sin(bd), std::cos(bd)));
             break;
-        case BarreAppLib:
+        case BarPinnedFree:
             m.poids = float(pinnedFreeShape(y, bd, r));
             break;
         default:
@@ -209,7 +212,7 @@ Mode PhysicalModel::modeAt(int r, float x) const
         break;
     }
     }
-    m.amort = m_amortissement.rate(dampingVariable(m_structure, r));
+    m.amort = m_damping.rate(dampingVariable(m_structure, r));
     return m;
 }
 
@@ -218,14 +221,14 @@ float PhysicalModel::beta(int structure, int r)
     if (r < 0)
         return 0.0f;
     switch (structure) {
-    case BarreLibLib:
-    case BarreEncEnc:
-        return r < 5 ? kLibreOuEncastre[r] : (float(r) + 1.5f) * kPi;
-    case BarreEncLib:
-        return r < 5 ? kEncastreLibre[r] : (float(r) + 0.5f) * kPi;
-    case BarreEncApp:
-    case BarreAppLib:
-        return r < 2 ? kAppuiEtEncastreOuLibre[r] : (float(r) + 1.25f) * kPi;
+    case BarFreeFree:
+    case BarClampedClamped:
+        return r < 5 ? kFreeOrClamped[r] : (float(r) + 1.5f) * kPi;
+    case BarClampedFree:
+        return r < 5 ? kClampedFree[r] : (float(r) + 0.5f) * kPi;
+    case BarClampedPinned:
+    case BarPinnedFree:
+        return r < 2 ? kPinnedAndClampedOrFree[r] : (float(r) + 1.25f) * kPi;
     default:
         return 0.0f;
     }
@@ -236,16 +239,16 @@ float PhysicalModel::dampingVariable(int structure, int r)
     const float k = float(r + 1);
     const float p = float(r / 2 + 1);
     switch (structure) {
-    case CordeFixeFixe:
-    case CordeLibreLibre:
+    case StringFixedFixed:
+    case StringFreeFree:
         return k;
-    case CordeFixeLibre:
+    case StringFixedFree:
         return 2.0f * k - 1.0f;
-    case CordeSansBord:
+    case StringRing:
         return p;
-    case BarreSansBord:
+    case BarRing:
         return p * p;
-    case BarreAppApp:
+    case BarPinnedPinned:
         return (k * kPi) * (k * kPi);
     default: {
         const float b = beta(structure, r);

@@ -28,17 +28,17 @@ class PhysicalModel
 public:
     /// The vibrating structures, in the order of the editor's list.
     enum Structure {
-        CordeFixeFixe = 0,
-        CordeFixeLibre = 1,
-        CordeLibreLibre = 2,
-        CordeSansBord = 3,
-        BarreEncEnc = 4,
-        BarreEncApp = 5,
-        BarreAppApp = 6,
-        BarreEncLib = 7,
-        BarreAppLib = 8,
-        BarreLibLib = 9,
-        BarreSansBord = 10,
+        StringFixedFixed = 0,
+        StringFixedFree = 1,
+        StringFreeFree = 2,
+        StringRing = 3,
+        BarClampedClamped = 4,
+        BarClampedPinned = 5,
+        BarPinnedPinned = 6,
+        BarClampedFree = 7,
+        BarPinnedFree = 8,
+        BarFreeFree = 9,
+        BarRing = 10,
     };
     static constexpr int kStructureCount = 11;
     /// The most modes generation makes (the field's bound): beyond about 110 modes the bars'
@@ -50,7 +50,7 @@ public:
     /// counts as 0). Invalid when x does not convert, x > 1, or N is not within 1 … kMaxModes;
     /// x < 0 is not refused. A structure outside 0 … 10 generates empty rows.
     PhysicalModel(int structure, const QString &modes, const QString &point,
-                  const DampingLaw &amortissement);
+                  const DampingLaw &damping);
 
     bool isValid() const { return m_message.isEmpty(); }
 
@@ -67,7 +67,7 @@ public:
     const QVector<Mode> &modes() const { return m_modes; }
 
     /// The structure's identifier, which the editor puts into the model's title.
-    QString titre() const { return identifier(m_structure); }
+    QString title() const { return identifier(m_structure); }
 
     /// The structure's description with N, then the point and the three coefficients, each on a
     /// line of its own.
@@ -99,7 +99,7 @@ private:
     QString m_message;
     QVector<Mode> m_modes;
     QString m_description;
-    DampingLaw m_amortissement;
+    DampingLaw m_damping;
 };
 
 #endif

@@ -26,7 +26,7 @@ namespace {
 
 struct Law
 {
-    double externe;
+    double external;
     double hysteresis; // s⁻¹ per Hz
     double reference;  // Hz
 };
@@ -36,7 +36,7 @@ class Maker
 public:
     explicit Maker(const QString &folder) : m_folder(folder)
     {
-        m_editor.setDemandeSauvegarde([this](QWidget *, const QString &, const QString &, const QString &) {
+        m_editor.setSavePrompt([this](QWidget *, const QString &, const QString &, const QString &) {
             return m_file;
         });
         m_editor.show();
@@ -73,14 +73,14 @@ public:
         }
     }
 
-    void save(const char *file, const QString &titre, const QString &description, const Law &law)
+    void save(const char *file, const QString &title, const QString &description, const Law &law)
     {
         // The table at the reference fundamental, then the law in Hz for the synthesis.
-        setLaw(law.externe, law.hysteresis * law.reference);
+        setLaw(law.external, law.hysteresis * law.reference);
         get<QPushButton>("appliquerButton")->click();
-        setLaw(law.externe, law.hysteresis);
+        setLaw(law.external, law.hysteresis);
         get<QCheckBox>("amortCheck")->setChecked(true);
-        get<QLineEdit>("titreEdit")->setText(titre);
+        get<QLineEdit>("titreEdit")->setText(title);
         get<QLineEdit>("auteurEdit")->setText(QStringLiteral("ZIB"));
         get<QTextEdit>("descEdit")->setPlainText(description);
         m_file = QDir(m_folder).filePath(QLatin1String(file));
@@ -89,9 +89,9 @@ public:
     }
 
 private:
-    void setLaw(double externe, double hysteresis)
+    void setLaw(double external, double hysteresis)
     {
-        get<QLineEdit>("externeEdit")->setText(QString::number(externe));
+        get<QLineEdit>("externeEdit")->setText(QString::number(external));
         get<QLineEdit>("hysteresisEdit")->setText(QString::number(hysteresis));
         get<QLineEdit>("interneEdit")->setText(QStringLiteral("0"));
     }

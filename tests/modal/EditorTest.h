@@ -50,40 +50,40 @@ public:
 struct Editor
 {
     MMod_Dom d;
-    QLabel *fichier = enfant<QLabel>(&d, "fichierLabel");
-    QLineEdit *titre = enfant<QLineEdit>(&d, "titreEdit");
-    QLineEdit *auteur = enfant<QLineEdit>(&d, "auteurEdit");
-    QLabel *partiels = enfant<QLabel>(&d, "partielsLabel");
-    QTextEdit *desc = enfant<QTextEdit>(&d, "descEdit");
+    QLabel *fileLabel = enfant<QLabel>(&d, "fichierLabel");
+    QLineEdit *titleEdit = enfant<QLineEdit>(&d, "titreEdit");
+    QLineEdit *authorEdit = enfant<QLineEdit>(&d, "auteurEdit");
+    QLabel *modeCount = enfant<QLabel>(&d, "partielsLabel");
+    QTextEdit *description = enfant<QTextEdit>(&d, "descEdit");
     QTableWidget *table = enfant<QTableWidget>(&d, "table");
-    QPushButton *ouvrir = enfant<QPushButton>(&d, "ouvrirButton");
-    QPushButton *ajouter = enfant<QPushButton>(&d, "ajouterButton");
-    QPushButton *supprimer = enfant<QPushButton>(&d, "supprimerButton");
-    QPushButton *nouveau = enfant<QPushButton>(&d, "nouveauButton");
-    QPushButton *enregistrer = enfant<QPushButton>(&d, "enregistrerButton");
-    QCheckBox *amort = enfant<QCheckBox>(&d, "amortCheck");
-    QPushButton *selectionner = enfant<QPushButton>(&d, "selectionnerButton");
+    QPushButton *openButton = enfant<QPushButton>(&d, "ouvrirButton");
+    QPushButton *addButton = enfant<QPushButton>(&d, "ajouterButton");
+    QPushButton *removeButton = enfant<QPushButton>(&d, "supprimerButton");
+    QPushButton *newButton = enfant<QPushButton>(&d, "nouveauButton");
+    QPushButton *saveButton = enfant<QPushButton>(&d, "enregistrerButton");
+    QCheckBox *dampingCheck = enfant<QCheckBox>(&d, "amortCheck");
+    QPushButton *selectButton = enfant<QPushButton>(&d, "selectionnerButton");
     QComboBox *structure = enfant<QComboBox>(&d, "structureCombo");
-    QLabel *image = enfant<QLabel>(&d, "imageLabel");
+    QLabel *picture = enfant<QLabel>(&d, "imageLabel");
     QLineEdit *modes = enfant<QLineEdit>(&d, "modesEdit");
     QLineEdit *point = enfant<QLineEdit>(&d, "pointEdit");
-    QLineEdit *externe = enfant<QLineEdit>(&d, "externeEdit");
-    QLineEdit *hysteresis = enfant<QLineEdit>(&d, "hysteresisEdit");
-    QLineEdit *interne = enfant<QLineEdit>(&d, "interneEdit");
-    QPushButton *appliquer = enfant<QPushButton>(&d, "appliquerButton");
-    QPushButton *creer = enfant<QPushButton>(&d, "creerButton");
+    QLineEdit *externalEdit = enfant<QLineEdit>(&d, "externeEdit");
+    QLineEdit *hysteresisEdit = enfant<QLineEdit>(&d, "hysteresisEdit");
+    QLineEdit *internalEdit = enfant<QLineEdit>(&d, "interneEdit");
+    QPushButton *applyButton = enfant<QPushButton>(&d, "appliquerButton");
+    QPushButton *createButton = enfant<QPushButton>(&d, "creerButton");
     MessageWatcher messages{&d};
     QString saveAnswer;
     QString openAnswer;
     int prompts = 0;
 
-    explicit Editor(MainWindow *fenetre = nullptr) : d(fenetre)
+    explicit Editor(MainWindow *mainWindow = nullptr) : d(mainWindow)
     {
-        d.setDemandeSauvegarde([this](QWidget *, const QString &, const QString &, const QString &) {
+        d.setSavePrompt([this](QWidget *, const QString &, const QString &, const QString &) {
             ++prompts;
             return saveAnswer;
         });
-        d.setDemandeOuverture([this](QWidget *, const QString &, const QString &, const QString &) {
+        d.setOpenPrompt([this](QWidget *, const QString &, const QString &, const QString &) {
             ++prompts;
             return openAnswer;
         });
@@ -119,7 +119,7 @@ struct Editor
         structure->setCurrentIndex(structureIndex);
         type(modes, n);
         type(point, x);
-        click(creer);
+        click(createButton);
     }
 
     /// Types text into a cell: select it, F2, the keys, Enter.

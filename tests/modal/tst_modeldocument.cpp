@@ -33,7 +33,7 @@ void fill(ModelDocument &d)
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c)
             QVERIFY(d.setValue(r, c, QString::fromLatin1(cells[r][c])));
-    d.setEntete(QString::fromUtf8("Barre « libre » & <co>"), QString::fromUtf8("Zoé \"Z\""),
+    d.setHeader(QString::fromUtf8("Barre « libre » & <co>"), QString::fromUtf8("Zoé \"Z\""),
                 QString::fromUtf8("Première ligne\nseconde ligne, accentuée"));
     d.setCoefficients(true, QStringLiteral("0.500"), QStringLiteral("0.01"), QStringLiteral("0"));
 }
@@ -69,7 +69,7 @@ private slots:
     void bank();
 
 private:
-    QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
+    QString tempPath(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
     QTemporaryDir m_dir;
 };
 
@@ -84,8 +84,8 @@ void TestModelDocument::emptyModel()
     ModelDocument d;
     QCOMPARE(d.nbmod(), 0);
     QCOMPARE(d.partielCount(), 0);
-    QVERIFY(d.titre().isEmpty());
-    QVERIFY(d.auteur().isEmpty());
+    QVERIFY(d.title().isEmpty());
+    QVERIFY(d.author().isEmpty());
     QVERIFY(d.description().isEmpty());
     QString a, b, c;
     QVERIFY(!d.coefficients(&a, &b, &c));
@@ -99,7 +99,7 @@ void TestModelDocument::emptyModel()
 void TestModelDocument::cellValues_data()
 {
     QTest::addColumn<int>("colonne");
-    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QString>("stored");
 
@@ -128,22 +128,22 @@ void TestModelDocument::cellValues_data()
 void TestModelDocument::cellValues()
 {
     QFETCH(int, colonne);
-    QFETCH(QString, texte);
+    QFETCH(QString, text);
     QFETCH(bool, accepted);
     QFETCH(QString, stored);
 
-    static const char *const attributs[3] = {"freq", "amort", "poids"};
+    static const char *const attributes[3] = {"freq", "amort", "poids"};
     ModelDocument d;
-    QCOMPARE(d.setValue(0, colonne, texte), accepted);
+    QCOMPARE(d.setValue(0, colonne, text), accepted);
     // The row's element exists either way: the replacement goes into it.
     QCOMPARE(d.nbmod(), 1);
     QCOMPARE(d.partielCount(), 1);
     const QDomElement p = d.partiel(0);
-    QCOMPARE(p.hasAttribute(QLatin1String(attributs[colonne])), accepted);
-    QCOMPARE(p.attribute(QLatin1String(attributs[colonne])), stored);
+    QCOMPARE(p.hasAttribute(QLatin1String(attributes[colonne])), accepted);
+    QCOMPARE(p.attribute(QLatin1String(attributes[colonne])), stored);
     if (!accepted) {
         QVERIFY(d.setValue(0, colonne, ModelDocument::replacement(colonne)));
-        QCOMPARE(p.attribute(QLatin1String(attributs[colonne])), colonne == 1 ? QStringLiteral("0") : QStringLiteral("1"));
+        QCOMPARE(p.attribute(QLatin1String(attributes[colonne])), colonne == 1 ? QStringLiteral("0") : QStringLiteral("1"));
     }
 }
 
@@ -151,11 +151,11 @@ void TestModelDocument::weightTypedFirst()
 {
     ModelDocument d;
     fill(d);
-    QVERIFY(d.setValue(3, ModelDocument::Poids, QStringLiteral("0.75")));
+    QVERIFY(d.setValue(3, ModelDocument::Weight, QStringLiteral("0.75")));
     QCOMPARE(d.nbmod(), 4);
     QCOMPARE(d.partielCount(), 4);
-    const QDomNamedNodeMap attributs = d.partiel(3).attributes();
-    QCOMPARE(attributs.count(), 1);
+    const QDomNamedNodeMap attributes = d.partiel(3).attributes();
+    QCOMPARE(attributes.count(), 1);
     QCOMPARE(d.partiel(3).attribute(QStringLiteral("poids")), QStringLiteral("0.75"));
     // The modes before it are untouched.
     QCOMPARE(d.mode(2).freq, 5.40392f);
@@ -166,13 +166,13 @@ void TestModelDocument::weightTypedFirst()
 void TestModelDocument::rowBeyondTheModesGetsItsOwnElement()
 {
     ModelDocument d;
-    QVERIFY(d.setValue(0, ModelDocument::Frequence, QStringLiteral("1")));
-    QVERIFY(d.setValue(2, ModelDocument::Frequence, QStringLiteral("3")));
+    QVERIFY(d.setValue(0, ModelDocument::Frequency, QStringLiteral("1")));
+    QVERIFY(d.setValue(2, ModelDocument::Frequency, QStringLiteral("3")));
     QCOMPARE(d.nbmod(), 3);
     QCOMPARE(d.partielCount(), 3);
     QCOMPARE(d.mode(2).freq, 3.f);
     QVERIFY(!d.partiel(1).hasAttribute(QStringLiteral("freq")));
-    QVERIFY(d.setValue(1, ModelDocument::Frequence, QStringLiteral("2")));
+    QVERIFY(d.setValue(1, ModelDocument::Frequency, QStringLiteral("2")));
     QCOMPARE(d.nbmod(), 3);
     QCOMPARE(d.mode(1).freq, 2.f);
     QVERIFY(d.setValue(-1, 0, QStringLiteral("9")));
@@ -205,8 +205,8 @@ void TestModelDocument::coefficientsFollowTheBox()
 {
     ModelDocument d;
     fill(d);
-    const QDomElement racine = d.dom().documentElement();
-    QCOMPARE(racine.childNodes().item(2).nodeName(), QStringLiteral("amort"));
+    const QDomElement root = d.dom().documentElement();
+    QCOMPARE(root.childNodes().item(2).nodeName(), QStringLiteral("amort"));
     QString a, b, c;
     QVERIFY(d.coefficients(&a, &b, &c));
     QCOMPARE(QStringList({a, b, c}), QStringList({"0.500", "0.01", "0"}));
@@ -217,36 +217,36 @@ void TestModelDocument::coefficientsFollowTheBox()
     QVERIFY(d.coefficients(&a, &b, &c));
     QCOMPARE(QStringList({a, b, c}), QStringList({"1", "2", "3"}));
 
-    const QString fichier = path("coefficients.par");
+    const QString path = tempPath("coefficients.par");
     d.setCoefficients(false, QString(), QString(), QString());
     QVERIFY(!d.coefficients(&a, &b, &c));
-    QVERIFY(d.save(fichier));
-    QCOMPARE(xpath(fichier, QStringLiteral("count(/modele/amort)")), QStringLiteral("0"));
-    QCOMPARE(xpath(fichier, QStringLiteral("count(/modele/*)")), QStringLiteral("2"));
+    QVERIFY(d.save(path));
+    QCOMPARE(xpath(path, QStringLiteral("count(/modele/amort)")), QStringLiteral("0"));
+    QCOMPARE(xpath(path, QStringLiteral("count(/modele/*)")), QStringLiteral("2"));
 
     d.setCoefficients(true, QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"));
-    QVERIFY(d.save(fichier));
-    QCOMPARE(xpath(fichier, QStringLiteral("name(/modele/*[3])")), QStringLiteral("amort"));
-    QCOMPARE(xpath(fichier, QStringLiteral("name(/modele/amort/preceding-sibling::*[1])")), QStringLiteral("modes"));
-    QCOMPARE(xpath(fichier, QStringLiteral("/modele/amort/@coeff1")), QStringLiteral("5"));
+    QVERIFY(d.save(path));
+    QCOMPARE(xpath(path, QStringLiteral("name(/modele/*[3])")), QStringLiteral("amort"));
+    QCOMPARE(xpath(path, QStringLiteral("name(/modele/amort/preceding-sibling::*[1])")), QStringLiteral("modes"));
+    QCOMPARE(xpath(path, QStringLiteral("/modele/amort/@coeff1")), QStringLiteral("5"));
 }
 
 void TestModelDocument::savingTwiceAddsTheInstructionsOnce()
 {
     ModelDocument d;
     fill(d);
-    const QString fichier = path("deux.par");
-    QVERIFY(d.save(fichier));
-    const QByteArray premier = readAll(fichier);
-    QVERIFY2(premier.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    const QString path = tempPath("deux.par");
+    QVERIFY(d.save(path));
+    const QByteArray first = readAll(path);
+    QVERIFY2(first.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                 "<?xml-stylesheet href=\"synthmod.xsl\" type=\"text/xsl\"?>\n<modele>"),
-             premier.constData());
-    QVERIFY(d.save(fichier));
-    const QByteArray second = readAll(fichier);
+             first.constData());
+    QVERIFY(d.save(path));
+    const QByteArray second = readAll(path);
     QCOMPARE(occurrences(second, "<?xml "), 1);
     QCOMPARE(occurrences(second, "<?xml-stylesheet"), 1);
-    QCOMPARE(second, premier);
-    QCOMPARE(xpath(fichier, QStringLiteral("count(/processing-instruction('xml-stylesheet'))")), QStringLiteral("1"));
+    QCOMPARE(second, first);
+    QCOMPARE(xpath(path, QStringLiteral("count(/processing-instruction('xml-stylesheet'))")), QStringLiteral("1"));
     // Indented by two spaces.
     QVERIFY(second.contains("\n  <modes nbmod=\"3\">\n    <partiel "));
 }
@@ -256,56 +256,56 @@ void TestModelDocument::readBackAsWritten()
 {
     ModelDocument d;
     fill(d);
-    const QString fichier = path("relu.par");
-    QVERIFY(d.save(fichier));
+    const QString path = tempPath("relu.par");
+    QVERIFY(d.save(path));
 
-    QCOMPARE(xpath(fichier, QStringLiteral("/modele/entete/@titre")), QString::fromUtf8("Barre « libre » & <co>"));
-    QCOMPARE(xpath(fichier, QStringLiteral("/modele/entete/@auteur")), QString::fromUtf8("Zoé \"Z\""));
-    QCOMPARE(xpath(fichier, QStringLiteral("/modele/entete/desc")), QString::fromUtf8("Première ligne\nseconde ligne, accentuée"));
-    QCOMPARE(xpath(fichier, QStringLiteral("/modele/modes/@nbmod")), QStringLiteral("3"));
-    QCOMPARE(xpath(fichier, QStringLiteral("count(/modele/modes/partiel)")), QStringLiteral("3"));
-    QCOMPARE(xpath(fichier, QStringLiteral("/modele/modes/partiel[2]/@freq")), QStringLiteral("2.75654"));
-    QCOMPARE(xpath(fichier, QStringLiteral("/modele/modes/partiel[2]/@amort")), QStringLiteral("1.25"));
-    QCOMPARE(xpath(fichier, QStringLiteral("/modele/modes/partiel[2]/@poids")), QStringLiteral("-0.4"));
-    QCOMPARE(xpath(fichier, QStringLiteral("/modele/amort/@coeff0")), QStringLiteral("0.500"));
+    QCOMPARE(xpath(path, QStringLiteral("/modele/entete/@titre")), QString::fromUtf8("Barre « libre » & <co>"));
+    QCOMPARE(xpath(path, QStringLiteral("/modele/entete/@auteur")), QString::fromUtf8("Zoé \"Z\""));
+    QCOMPARE(xpath(path, QStringLiteral("/modele/entete/desc")), QString::fromUtf8("Première ligne\nseconde ligne, accentuée"));
+    QCOMPARE(xpath(path, QStringLiteral("/modele/modes/@nbmod")), QStringLiteral("3"));
+    QCOMPARE(xpath(path, QStringLiteral("count(/modele/modes/partiel)")), QStringLiteral("3"));
+    QCOMPARE(xpath(path, QStringLiteral("/modele/modes/partiel[2]/@freq")), QStringLiteral("2.75654"));
+    QCOMPARE(xpath(path, QStringLiteral("/modele/modes/partiel[2]/@amort")), QStringLiteral("1.25"));
+    QCOMPARE(xpath(path, QStringLiteral("/modele/modes/partiel[2]/@poids")), QStringLiteral("-0.4"));
+    QCOMPARE(xpath(path, QStringLiteral("/modele/amort/@coeff0")), QStringLiteral("0.500"));
 
-    ModelDocument lu;
-    QCOMPARE(lu.load(fichier), ModelDocument::Loaded);
-    QCOMPARE(lu.titre(), d.titre());
-    QCOMPARE(lu.auteur(), d.auteur());
-    QCOMPARE(lu.description(), d.description());
-    QCOMPARE(lu.nbmod(), 3);
+    ModelDocument read;
+    QCOMPARE(read.load(path), ModelDocument::Loaded);
+    QCOMPARE(read.title(), d.title());
+    QCOMPARE(read.author(), d.author());
+    QCOMPARE(read.description(), d.description());
+    QCOMPARE(read.nbmod(), 3);
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(lu.mode(i).freq, d.mode(i).freq);
-        QCOMPARE(lu.mode(i).amort, d.mode(i).amort);
-        QCOMPARE(lu.mode(i).poids, d.mode(i).poids);
+        QCOMPARE(read.mode(i).freq, d.mode(i).freq);
+        QCOMPARE(read.mode(i).amort, d.mode(i).amort);
+        QCOMPARE(read.mode(i).poids, d.mode(i).poids);
     }
     QString a, b, c;
-    QVERIFY(lu.coefficients(&a, &b, &c));
+    QVERIFY(read.coefficients(&a, &b, &c));
     QCOMPARE(QStringList({a, b, c}), QStringList({"0.500", "0.01", "0"}));
-    const QString encore = path("relu2.par");
-    QVERIFY(lu.save(encore));
-    QCOMPARE(readAll(encore), readAll(fichier));
+    const QString again = tempPath("relu2.par");
+    QVERIFY(read.save(again));
+    QCOMPARE(readAll(again), readAll(path));
 }
 
 void TestModelDocument::failedSaveKeepsTheOldFile()
 {
-    const QString fichier = path("ancien.par");
-    const QByteArray ancien("<modele>ancien contenu</modele>\n");
-    write(fichier, ancien);
+    const QString path = tempPath("ancien.par");
+    const QByteArray oldContent("<modele>ancien contenu</modele>\n");
+    write(path, oldContent);
     ModelDocument d;
     fill(d);
     {
         // The model takes some 500 bytes; 100 may be written.
-        zibtest::FileSizeLimit limite(100);
-        QVERIFY(!d.save(fichier));
+        zibtest::FileSizeLimit limit(100);
+        QVERIFY(!d.save(path));
     }
-    QCOMPARE(readAll(fichier), ancien);
+    QCOMPARE(readAll(path), oldContent);
     QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("ancien.par*")}, QDir::Files), QStringList{"ancien.par"});
-    QVERIFY(!d.save(path("pas/de/dossier.par")));
+    QVERIFY(!d.save(tempPath("pas/de/dossier.par")));
     // Nothing was lost: the next save writes the whole model.
-    QVERIFY(d.save(fichier));
-    QCOMPARE(xpath(fichier, QStringLiteral("/modele/modes/@nbmod")), QStringLiteral("3"));
+    QVERIFY(d.save(path));
+    QCOMPARE(xpath(path, QStringLiteral("/modele/modes/@nbmod")), QStringLiteral("3"));
 }
 
 void TestModelDocument::refusedFiles_data()
@@ -333,28 +333,28 @@ void TestModelDocument::refusedFiles()
 {
     QFETCH(QByteArray, content);
     QFETCH(int, result);
-    const QString fichier = path("refuse.par");
-    QFile::remove(fichier);
+    const QString path = tempPath("refuse.par");
+    QFile::remove(path);
     if (result != ModelDocument::NotOpened)
-        write(fichier, content);
+        write(path, content);
     ModelDocument d;
     fill(d);
-    QCOMPARE(int(d.load(fichier)), result);
+    QCOMPARE(int(d.load(path)), result);
     QCOMPARE(d.nbmod(), 3);
     QCOMPARE(d.mode(1).freq, 2.75654f);
-    QCOMPARE(d.titre(), QString::fromUtf8("Barre « libre » & <co>"));
+    QCOMPARE(d.title(), QString::fromUtf8("Barre « libre » & <co>"));
     QVERIFY(d.setValue(3, 0, QStringLiteral("7")));
     QCOMPARE(d.nbmod(), 4);
 }
 
 void TestModelDocument::modeCountDiffersFromTheElements()
 {
-    const QString fichier = path("inexact.par");
-    write(fichier, "<modele><entete titre=\"t\" auteur=\"a\"><desc>d</desc></entete>"
+    const QString path = tempPath("inexact.par");
+    write(path, "<modele><entete titre=\"t\" auteur=\"a\"><desc>d</desc></entete>"
                    "<modes nbmod=\"3\"><partiel freq=\"1\" amort=\"2\" poids=\"3\"/>"
                    "<partiel freq=\"2\" amort=\"0\" poids=\"1\"/></modes></modele>");
     ModelDocument d;
-    QCOMPARE(d.load(fichier), ModelDocument::Loaded);
+    QCOMPARE(d.load(path), ModelDocument::Loaded);
     QCOMPARE(d.nbmod(), 3);
     QCOMPARE(d.partielCount(), 2);
     std::unique_ptr<Modmod> bank(d.createModmod(nullptr));
@@ -368,15 +368,15 @@ void TestModelDocument::modeCountDiffersFromTheElements()
 
 void TestModelDocument::commentsAndOtherElementsAreSkipped()
 {
-    const QString fichier = path("commentaires.par");
-    write(fichier, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- un modèle -->\n<modele>\n"
+    const QString path = tempPath("commentaires.par");
+    write(path, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- un modèle -->\n<modele>\n"
                    "  <!-- en-tête -->\n  <entete titre=\"t\" auteur=\"a\"><desc>d</desc></entete>\n"
                    "  <modes nbmod=\"2\"><!-- premier --><partiel freq=\"1\" amort=\"0\" poids=\"1\"/>\n"
                    "  <note/><partiel freq=\"3\" amort=\"0\" poids=\"1\"/></modes>\n"
                    "  <!-- fin --><amort coeff0=\"1\" coeff1=\"2\" coeff2=\"3\"/>\n</modele>\n");
     ModelDocument d;
-    QCOMPARE(d.load(fichier), ModelDocument::Loaded);
-    QCOMPARE(d.titre(), QStringLiteral("t"));
+    QCOMPARE(d.load(path), ModelDocument::Loaded);
+    QCOMPARE(d.title(), QStringLiteral("t"));
     QCOMPARE(d.partielCount(), 2);
     QCOMPARE(d.mode(1).freq, 3.f);
     QString a, b, c;
@@ -386,13 +386,13 @@ void TestModelDocument::commentsAndOtherElementsAreSkipped()
 
 void TestModelDocument::fileWithoutCoefficients()
 {
-    const QString fichier = path("sanscoeff.par");
-    ModelDocument ecrit;
-    fill(ecrit);
-    ecrit.setCoefficients(false, QString(), QString(), QString());
-    QVERIFY(ecrit.save(fichier));
+    const QString path = tempPath("sanscoeff.par");
+    ModelDocument written;
+    fill(written);
+    written.setCoefficients(false, QString(), QString(), QString());
+    QVERIFY(written.save(path));
     ModelDocument d;
-    QCOMPARE(d.load(fichier), ModelDocument::Loaded);
+    QCOMPARE(d.load(path), ModelDocument::Loaded);
     QString a = QStringLiteral("x"), b = QStringLiteral("y"), c = QStringLiteral("z");
     QVERIFY(!d.coefficients(&a, &b, &c));
     QCOMPARE(QStringList({a, b, c}), QStringList({"x", "y", "z"}));
@@ -402,25 +402,25 @@ void TestModelDocument::bank()
 {
     ModelDocument d;
     fill(d);
-    std::unique_ptr<Modmod> simple(d.createModmod(nullptr));
-    QCOMPARE(simple->nbMod, 3);
-    QCOMPARE(simple->typeAmort, 0);
-    QVERIFY(simple->coeffs.isEmpty());
-    QCOMPARE(simple->freq[1], 2.75654f);
-    QCOMPARE(simple->amort[1], 1.25f);
-    QCOMPARE(simple->poids[1], -0.4f);
+    std::unique_ptr<Modmod> plain(d.createModmod(nullptr));
+    QCOMPARE(plain->nbMod, 3);
+    QCOMPARE(plain->typeAmort, 0);
+    QVERIFY(plain->coeffs.isEmpty());
+    QCOMPARE(plain->freq[1], 2.75654f);
+    QCOMPARE(plain->amort[1], 1.25f);
+    QCOMPARE(plain->poids[1], -0.4f);
 
-    const DampingLaw loi(0.5f, 0.01f, 0.0002f);
-    std::unique_ptr<Modmod> avecLoi(d.createModmod(&loi));
-    QCOMPARE(avecLoi->typeAmort, 1);
-    QCOMPARE(avecLoi->coeffs, QVector<float>({0.5f, 0.01f, 0.0002f}));
+    const DampingLaw law(0.5f, 0.01f, 0.0002f);
+    std::unique_ptr<Modmod> withLaw(d.createModmod(&law));
+    QCOMPARE(withLaw->typeAmort, 1);
+    QCOMPARE(withLaw->coeffs, QVector<float>({0.5f, 0.01f, 0.0002f}));
     // At synthesis the law takes the frequency in Hz: mode 2 at 100 Hz is 275.654 Hz.
-    avecLoi->calcAmort(100.f);
-    QVERIFY(std::fabs(avecLoi->amort[1] - (0.5f + 0.01f * 275.654f + 0.0002f * 275.654f * 275.654f)) < 1e-3f);
+    withLaw->calcAmort(100.f);
+    QVERIFY(std::fabs(withLaw->amort[1] - (0.5f + 0.01f * 275.654f + 0.0002f * 275.654f * 275.654f)) < 1e-3f);
 
-    ModelDocument vide;
-    std::unique_ptr<Modmod> aucun(vide.createModmod(nullptr));
-    QCOMPARE(aucun->nbMod, 0);
+    ModelDocument empty;
+    std::unique_ptr<Modmod> none(empty.createModmod(nullptr));
+    QCOMPARE(none->nbMod, 0);
 }
 
 QTEST_GUILESS_MAIN(TestModelDocument)

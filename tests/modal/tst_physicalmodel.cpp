@@ -27,16 +27,16 @@ QVector<double> frequencies(const PhysicalModel &m)
 double directShape(int structure, double y, double b)
 {
     switch (structure) {
-    case PhysicalModel::BarreEncEnc:
-    case PhysicalModel::BarreEncApp: {
+    case PhysicalModel::BarClampedClamped:
+    case PhysicalModel::BarClampedPinned: {
         const double r = (std::sinh(b) - std::sin(b)) / (std::cosh(b) - std::cos(b));
         return (std::sinh(y) - std::sin(y)) - r * (std::cosh(y) - std::cos(y));
     }
-    case PhysicalModel::BarreEncLib: {
+    case PhysicalModel::BarClampedFree: {
         const double r = (std::sinh(b) + std::sin(b)) / (std::cosh(b) + std::cos(b));
         return (std::sinh(y) - std::sin(y)) - r * (std::cosh(y) - std::cos(y));
     }
-    case PhysicalModel::BarreAppLib: {
+    case PhysicalModel::BarPinnedFree: {
         const double norm = (std::cosh(2 * b) - 1) / 2 + std::sinh(b) * std::sinh(b) * (1 - std::cos(2 * b));
         return (std::sinh(y) + std::sinh(b) / std::sin(b) * std::sin(y)) / std::sqrt(norm);
     }
@@ -77,50 +77,50 @@ void TestPhysicalModel::rows_data()
     QTest::addColumn<int>("structure");
     QTest::addColumn<QString>("modes");
     QTest::addColumn<QString>("point");
-    QTest::addColumn<float>("externe");
+    QTest::addColumn<float>("external");
     QTest::addColumn<float>("hysteresis");
-    QTest::addColumn<float>("interne");
+    QTest::addColumn<float>("internal");
     QTest::addColumn<Rows>("expected");
 
     QTest::newRow("string fixed-fixed, 3 at 0.3")
-        << int(PhysicalModel::CordeFixeFixe) << "3" << "0.3" << 0.f << 0.f << 0.f
+        << int(PhysicalModel::StringFixedFixed) << "3" << "0.3" << 0.f << 0.f << 0.f
         << Rows{{1, 0, 0.803497}, {2, 0, 0.956658}, {3, 0, 0.335517}};
     QTest::newRow("string fixed-fixed, damping 1 0.5 0.1")
-        << int(PhysicalModel::CordeFixeFixe) << "3" << "0.3" << 1.f << 0.5f << 0.1f
+        << int(PhysicalModel::StringFixedFixed) << "3" << "0.3" << 1.f << 0.5f << 0.1f
         << Rows{{1, 1.6, kAny}, {2, 2.4, kAny}, {3, 3.4, kAny}};
     QTest::newRow("string fixed-free: odd modes, damping on 2k - 1")
-        << int(PhysicalModel::CordeFixeLibre) << "3" << "0.3" << 0.f << 1.f << 0.f
+        << int(PhysicalModel::StringFixedFree) << "3" << "0.3" << 0.f << 1.f << 0.f
         << Rows{{1, 1, kAny}, {3, 3, kAny}, {5, 5, kAny}};
     QTest::newRow("string free-free")
-        << int(PhysicalModel::CordeLibreLibre) << "2" << "0.3" << 0.f << 0.f << 0.f
+        << int(PhysicalModel::StringFreeFree) << "2" << "0.3" << 0.f << 0.f << 0.f
         << Rows{{1, 0, 0.841894}, {2, 0, -0.41184}};
     QTest::newRow("string without ends: pairs, the sine detuned")
-        << int(PhysicalModel::CordeSansBord) << "5" << "0.3" << 0.f << 1.f << 0.f
+        << int(PhysicalModel::StringRing) << "5" << "0.3" << 0.f << 1.f << 0.f
         << Rows{{1, 1, -0.41184}, {1.002, 1, 1.352918}, {2, 2, -1.174346}, {2.004, 2, -0.787979}, {3, 3, 1.095813}};
     QTest::newRow("bar free-free, 7: the listed roots then (r + 1.5)π")
-        << int(PhysicalModel::BarreLibLib) << "7" << "0.3" << 0.f << 0.f << 0.f
+        << int(PhysicalModel::BarFreeFree) << "7" << "0.3" << 0.f << 0.f << 0.f
         << Rows{{1, 0, kAny}, {2.75654, 0, kAny}, {5.40392, 0, kAny}, {8.93295, 0, kAny},
                 {13.3443, 0, kAny}, {18.6379, 0, kAny}, {24.8138, 0, kAny}};
     QTest::newRow("bar clamped-clamped, damping on β² itself")
-        << int(PhysicalModel::BarreEncEnc) << "2" << "0.3" << 0.f << 1.f << 0.f
+        << int(PhysicalModel::BarClampedClamped) << "2" << "0.3" << 0.f << 1.f << 0.f
         << Rows{{1, 22.3733, kAny}, {2.75654, 61.6728, kAny}};
     QTest::newRow("bar clamped-free")
-        << int(PhysicalModel::BarreEncLib) << "5" << "0.3" << 0.f << 0.f << 0.f
+        << int(PhysicalModel::BarClampedFree) << "5" << "0.3" << 0.f << 0.f << 0.f
         << Rows{{1, 0, kAny}, {6.26689, 0, kAny}, {17.5475, 0, kAny}, {34.3861, 0, kAny}, {56.8426, 0, kAny}};
     QTest::newRow("bar clamped-pinned")
-        << int(PhysicalModel::BarreEncApp) << "5" << "0.3" << 0.f << 0.f << 0.f
+        << int(PhysicalModel::BarClampedPinned) << "5" << "0.3" << 0.f << 0.f << 0.f
         << Rows{{1, 0, kAny}, {3.24064, 0, kAny}, {6.76134, 0, kAny}, {11.5623, 0, kAny}, {17.6435, 0, kAny}};
     QTest::newRow("bar pinned-free, internal damping on β⁴")
-        << int(PhysicalModel::BarreAppLib) << "2" << "0.3" << 0.f << 0.f << 1.f
+        << int(PhysicalModel::BarPinnedFree) << "2" << "0.3" << 0.f << 0.f << 1.f
         << Rows{{1, 237.721, kAny}, {3.24064, 2496.49, kAny}};
     QTest::newRow("bar pinned-pinned: k², damping on (kπ)²")
-        << int(PhysicalModel::BarreAppApp) << "3" << "0.3" << 0.f << 1.f << 0.f
+        << int(PhysicalModel::BarPinnedPinned) << "3" << "0.3" << 0.f << 1.f << 0.f
         << Rows{{1, 9.8696, 0.803497}, {4, 39.4784, 0.956658}, {9, 88.8264, 0.335517}};
     QTest::newRow("bar without ends, 5: k² pairs, damping on k⁴")
-        << int(PhysicalModel::BarreSansBord) << "5" << "0.3" << 0.f << 0.f << 1.f
+        << int(PhysicalModel::BarRing) << "5" << "0.3" << 0.f << 0.f << 1.f
         << Rows{{1, 1, -0.41184}, {1.002, 1, 1.352918}, {4, 16, -1.174346}, {4.008, 16, -0.787979}, {9, 81, 1.095813}};
     QTest::newRow("a point below 0 is not refused")
-        << int(PhysicalModel::CordeFixeFixe) << "1" << "-0.3" << 0.f << 0.f << 0.f
+        << int(PhysicalModel::StringFixedFixed) << "1" << "-0.3" << 0.f << 0.f << 0.f
         << Rows{{1, 0, -0.803497}};
 }
 
@@ -129,12 +129,12 @@ void TestPhysicalModel::rows()
     QFETCH(int, structure);
     QFETCH(QString, modes);
     QFETCH(QString, point);
-    QFETCH(float, externe);
+    QFETCH(float, external);
     QFETCH(float, hysteresis);
-    QFETCH(float, interne);
+    QFETCH(float, internal);
     QFETCH(Rows, expected);
 
-    const PhysicalModel m(structure, modes, point, DampingLaw(externe, hysteresis, interne));
+    const PhysicalModel m(structure, modes, point, DampingLaw(external, hysteresis, internal));
     QVERIFY(m.isValid());
     QCOMPARE(m.rowCount(), expected.size());
     QCOMPARE(m.modes().size(), expected.size());
@@ -156,18 +156,18 @@ void TestPhysicalModel::barEigenvalues_data()
     QTest::addColumn<int>("structure");
     QTest::addColumn<QVector<double>>("betas");
 
-    QTest::newRow("free-free") << int(PhysicalModel::BarreLibLib)
+    QTest::newRow("free-free") << int(PhysicalModel::BarFreeFree)
                                << QVector<double>{4.730041, 7.853205, 10.995608, 14.137165, 17.278761, 20.4204, 23.5619};
-    QTest::newRow("clamped-clamped") << int(PhysicalModel::BarreEncEnc)
+    QTest::newRow("clamped-clamped") << int(PhysicalModel::BarClampedClamped)
                                      << QVector<double>{4.730041, 7.853205, 10.995608, 14.137165, 17.278761, 20.4204};
-    QTest::newRow("clamped-free") << int(PhysicalModel::BarreEncLib)
+    QTest::newRow("clamped-free") << int(PhysicalModel::BarClampedFree)
                                   << QVector<double>{1.875104, 4.694091, 7.854757, 10.995541, 14.137168, 17.27876};
-    QTest::newRow("pinned-free") << int(PhysicalModel::BarreAppLib)
+    QTest::newRow("pinned-free") << int(PhysicalModel::BarPinnedFree)
                                  << QVector<double>{3.926602, 7.068583, 10.2102, 13.3518};
-    QTest::newRow("clamped-pinned") << int(PhysicalModel::BarreEncApp)
+    QTest::newRow("clamped-pinned") << int(PhysicalModel::BarClampedPinned)
                                     << QVector<double>{3.926602, 7.068583, 10.2102, 13.3518, 16.4934};
-    QTest::newRow("strings have none") << int(PhysicalModel::CordeFixeFixe) << QVector<double>{0, 0};
-    QTest::newRow("nor the pinned-pinned bar") << int(PhysicalModel::BarreAppApp) << QVector<double>{0};
+    QTest::newRow("strings have none") << int(PhysicalModel::StringFixedFixed) << QVector<double>{0, 0};
+    QTest::newRow("nor the pinned-pinned bar") << int(PhysicalModel::BarPinnedPinned) << QVector<double>{0};
 }
 
 void TestPhysicalModel::barEigenvalues()
@@ -226,8 +226,8 @@ void TestPhysicalModel::refusedInputs()
 void TestPhysicalModel::barWeightsFollowTheirShapes_data()
 {
     QTest::addColumn<int>("structure");
-    for (int s : {PhysicalModel::BarreEncEnc, PhysicalModel::BarreEncApp, PhysicalModel::BarreEncLib,
-                  PhysicalModel::BarreAppLib, PhysicalModel::BarreLibLib})
+    for (int s : {PhysicalModel::BarClampedClamped, PhysicalModel::BarClampedPinned, PhysicalModel::BarClampedFree,
+                  PhysicalModel::BarPinnedFree, PhysicalModel::BarFreeFree})
         QTest::newRow(qPrintable(PhysicalModel::identifier(s))) << s;
 }
 
@@ -266,14 +266,14 @@ void TestPhysicalModel::hundredModesStayFiniteAndBounded()
     for (const char *point : {"0.3", "0.99", "1"}) {
         const PhysicalModel m(structure, QStringLiteral("100"), QString::fromLatin1(point), DampingLaw(1, 1, 1));
         QCOMPARE(m.modes().size(), 100);
-        float precedente = 0;
+        float previous = 0;
         for (int r = 0; r < 100; ++r) {
             const Mode &mode = m.modes().at(r);
             QVERIFY2(std::isfinite(mode.poids) && std::fabs(mode.poids) <= 3.0f,
                      qPrintable(QStringLiteral("x %1 row %2: weight %3").arg(point).arg(r).arg(mode.poids)));
             QVERIFY(std::isfinite(mode.amort) && mode.amort > 0);
-            QVERIFY(mode.freq > precedente);
-            precedente = mode.freq;
+            QVERIFY(mode.freq > previous);
+            previous = mode.freq;
         }
     }
 }
@@ -282,26 +282,26 @@ void TestPhysicalModel::hundredModesStayFiniteAndBounded()
 // full weight there.
 void TestPhysicalModel::freeEndOfAStringIsAnAntinode()
 {
-    const PhysicalModel m(PhysicalModel::CordeFixeLibre, QStringLiteral("5"), QStringLiteral("1"), DampingLaw());
+    const PhysicalModel m(PhysicalModel::StringFixedFree, QStringLiteral("5"), QStringLiteral("1"), DampingLaw());
     for (int r = 0; r < 5; ++r)
         QVERIFY2(std::fabs(std::fabs(m.modes().at(r).poids) - 1.0f) < 0.01f,
                  qPrintable(QStringLiteral("mode %1: %2").arg(m.modes().at(r).freq).arg(m.modes().at(r).poids)));
     // At its fixed end nothing moves.
-    const PhysicalModel fixe(PhysicalModel::CordeFixeLibre, QStringLiteral("5"), QStringLiteral("0"), DampingLaw());
-    for (const Mode &mode : fixe.modes())
+    const PhysicalModel fixedEnd(PhysicalModel::StringFixedFree, QStringLiteral("5"), QStringLiteral("0"), DampingLaw());
+    for (const Mode &mode : fixedEnd.modes())
         QCOMPARE(mode.poids, 0.f);
 }
 
 void TestPhysicalModel::description()
 {
-    const PhysicalModel m(PhysicalModel::CordeFixeFixe, QStringLiteral("3"), QStringLiteral("0.3"), DampingLaw(1, 0.5f, 0.1f));
-    QCOMPARE(m.titre(), QStringLiteral("cordeFixFix"));
+    const PhysicalModel m(PhysicalModel::StringFixedFixed, QStringLiteral("3"), QStringLiteral("0.3"), DampingLaw(1, 0.5f, 0.1f));
+    QCOMPARE(m.title(), QStringLiteral("cordeFixFix"));
     QCOMPARE(m.description(), QString::fromUtf8("Modèle de corde/tige avec des extrémités Fixe-Fixe à 3 partiels."
                                                 "\nPoints d'excitation et d'écoute à 0.3"
                                                 "\nCoefficients d'amortissement 1, 0.5 et 0.1"));
-    const PhysicalModel barre(PhysicalModel::BarreSansBord, QStringLiteral("12"), QStringLiteral("0.25"), DampingLaw(2.5f, 0, 0.004f));
-    QCOMPARE(barre.titre(), QStringLiteral("BarreSansBord"));
-    QCOMPARE(barre.description(), QString::fromUtf8("Modèle de Barre/Poutre Sans Bord (périodique) à 12 partiels. "
+    const PhysicalModel bar(PhysicalModel::BarRing, QStringLiteral("12"), QStringLiteral("0.25"), DampingLaw(2.5f, 0, 0.004f));
+    QCOMPARE(bar.title(), QStringLiteral("BarreSansBord"));
+    QCOMPARE(bar.description(), QString::fromUtf8("Modèle de Barre/Poutre Sans Bord (périodique) à 12 partiels. "
                                                     "Attention les modes sont doublés."
                                                     "\nPoints d'excitation et d'écoute à 0.25"
                                                     "\nCoefficients d'amortissement 2.5, 0 et 0.004"));
