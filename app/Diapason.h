@@ -14,6 +14,7 @@
 class AccordeurDlg;
 class AudioPlay;
 class ListInterv;
+class MMod_Dom;
 class Modmod;
 class MusicalNote;
 
@@ -76,6 +77,7 @@ private slots:
     void correction(const QString &text);
     void correcalter(int index);
     void enableParSynth(int index);
+    void choixParSynth();
     void volumeChange(int v);
     void setCentRef(int v);
     void clignotLabel7();
@@ -110,6 +112,9 @@ private:
     /// The latest tuner opened; null once it is closed (a closed tuner is deleted).
     QPointer<AccordeurDlg> m_tuner;
     Modmod *m_modele = nullptr;
+    /// The latest model editor opened. A closed one is hidden, not deleted: the models it selected
+    /// stay alive for the tones that use them.
+    QPointer<MMod_Dom> m_modelEditor;
     int m_volume = 0; ///< dB, −50 … 50: gain of the modal renderings
     // The tones of Frequency 1 and 2, children of the window; null when not playing.
     AudioPlay *m_player1 = nullptr;

@@ -123,7 +123,10 @@ struct Editor
     }
 
     /// Types text into a cell: select it, F2, the keys, Enter.
-    void typeCell(int row, int column, const QString &text)
+    void typeCell(int row, int column, const QString &text) { typeIntoCell(table, row, column, text); }
+
+    /// The same in any table.
+    static void typeIntoCell(QTableWidget *table, int row, int column, const QString &text)
     {
         // The editor of an earlier cell is deleted later: let it go first.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
