@@ -78,8 +78,8 @@ public:
     /// was one of its modes, and the row's partiel, if any, goes.
     void removeMode(int row);
 
-    /// The header: its `titre` and `auteur` attributes, and a new `desc` element holding the description that
-    /// replaces the old one.
+    /// The header: its `titre` and `auteur` attributes, and a new `desc` element holding the
+    /// description, which replaces the old one.
     void setHeader(const QString &title, const QString &author, const QString &description);
     QString title() const;
     QString author() const;
@@ -101,7 +101,9 @@ public:
     /// file is left as it was.
     bool save(const QString &path);
 
-    /// Reads path into the document. On failure the document is left as it was.
+    /// Reads path into the document. Comments and stray text inside `modele` and `modes`, and
+    /// elements of `modes` other than `partiel`, are dropped, so that the indexes count modes.
+    /// On failure the document is left as it was.
     LoadResult load(const QString &path);
 
     /// A modal bank of nbmod modes from the partiel elements (missing ones give modes of 0).
