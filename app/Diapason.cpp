@@ -7,6 +7,7 @@
 #include "intervals/IntervDlg.h"
 #include "intervals/ListInterv.h"
 #include "melody/MelodyDlg.h"
+#include "modal/MMod_Dom.h"
 #include "synth/AudioPlay.h"
 #include "synth/Generator.h"
 #include "synth/LecteurFichier.h"
@@ -129,6 +130,7 @@ void Diapason::connectControls()
     connect(m_ui.centsEdit, &QLineEdit::textEdited, this, &Diapason::correction);
     connect(m_ui.alterCombo, qOverload<int>(&QComboBox::currentIndexChanged), this, &Diapason::correcalter);
     connect(m_ui.waveCombo, qOverload<int>(&QComboBox::currentIndexChanged), this, &Diapason::enableParSynth);
+    connect(m_ui.parametersButton, &QPushButton::clicked, this, &Diapason::choixParSynth);
     connect(m_ui.unitsEdit, &QLineEdit::textEdited, this, &Diapason::cent2frac);
     connect(m_ui.decimalEdit, &QLineEdit::textEdited, this, &Diapason::frac2cent);
     connect(m_ui.unitsCombo, qOverload<int>(&QComboBox::currentIndexChanged), this, &Diapason::majInterv);
@@ -631,6 +633,17 @@ void Diapason::enableParSynth(int index)
     const bool modal = index == WaveShape::Modal;
     m_ui.parametersButton->setEnabled(modal);
     m_ui.volumeGroup->setEnabled(modal);
+}
+
+void Diapason::choixParSynth()
+{
+    // One editor at a time: a new one, empty, unless the last one is still on the screen.
+    if (m_modelEditor && m_modelEditor->isVisible())
+        return;
+    m_modelEditor = new MMod_Dom(this, this);
+    m_modelEditor->setObjectName(QStringLiteral("modelEditor"));
+    m_modelEditor->setModal(false);
+    m_modelEditor->show();
 }
 
 void Diapason::clignotLabel7()

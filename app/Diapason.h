@@ -17,6 +17,7 @@ class AccordeurDlg;
 class AudioPlay;
 class IntervDlg;
 class ListInterv;
+class MMod_Dom;
 class Modmod;
 class MusicalNote;
 
@@ -81,6 +82,7 @@ private slots:
     void correction(const QString &text);
     void correcalter(int index);
     void enableParSynth(int index);
+    void choixParSynth();
     void volumeChange(int v);
     void setCentRef(int v);
     void clignotLabel7();
@@ -124,6 +126,9 @@ private:
     Modmod *m_modele = nullptr;
     /// The latest interval list dialog; a closed one is only hidden.
     QPointer<IntervDlg> m_intervDlg;
+    /// The latest model editor opened. A closed one is hidden, not deleted: the models it selected
+    /// stay alive for the tones that use them.
+    QPointer<MMod_Dom> m_modelEditor;
     int m_volume = 0; ///< dB, −50 … 50: gain of the modal renderings
     // The tones of Frequency 1 and 2, children of the window; null when not playing.
     AudioPlay *m_player1 = nullptr;

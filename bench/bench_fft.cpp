@@ -166,7 +166,7 @@ void BM_HarmonicSumRebuilt(benchmark::State &state)
     Detecteur d;
     float f = 0;
     for (auto _ : state) {
-        d.liberer();
+        d.release();
         d.initAnalyseSpectrale(kPoints, 1, 2);
         f = d.analyseHPS(x.data(), kRate);
         benchmark::DoNotOptimize(f);

@@ -935,6 +935,260 @@ The file was saved all the same</translation>
     </message>
 </context>
 <context>
+    <name>MMod_Dom</name>
+    <message>
+        <source>Do</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Ré</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>La</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Enregistrer Fichier de paramètres</source>
+        <translation>Save Parameter File</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Le modèle n&apos;a pas été enregistré</source>
+        <translation>The model was not saved</translation>
+    </message>
+    <message>
+        <source>Fréquence illégale</source>
+        <translation>Illegal frequency</translation>
+    </message>
+    <message>
+        <source>Les fréquences doivent être des nombres strictement positifs</source>
+        <translation>Frequencies must be strictly positive numbers</translation>
+    </message>
+    <message>
+        <source>Amortissement illégal</source>
+        <translation>Illegal damping</translation>
+    </message>
+    <message>
+        <source>Les amortissements doivent être positifs ou nuls</source>
+        <translation>Damping rates must be positive or zero</translation>
+    </message>
+    <message>
+        <source>Poids illégal</source>
+        <translation>Illegal weight</translation>
+    </message>
+    <message>
+        <source>Les poids  doivent être des nombres décimaux</source>
+        <translation>Weights must be decimal numbers</translation>
+    </message>
+    <message>
+        <source>Fichier de paramètres</source>
+        <translation>Parameter File</translation>
+    </message>
+    <message>
+        <source>Erreur à l&apos;ouverture du document XML</source>
+        <translation>Error opening the XML document</translation>
+    </message>
+    <message>
+        <source>Le document XML n&apos;a pas pu être ouvert. Vérifiez que le nom est le bon et que le document est bien placé</source>
+        <translation>The XML document could not be opened. Check that the name is right and that the document is where it should be</translation>
+    </message>
+    <message>
+        <source>Le document XML n&apos;a pas pu être attribué à l&apos;objet QDomDocument.</source>
+        <translation>The XML document could not be read into the QDomDocument object.</translation>
+    </message>
+    <message>
+        <source>Nombre de modes inexact</source>
+        <translation>Wrong number of modes</translation>
+    </message>
+    <message>
+        <source>Fréquence</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Amort.</source>
+        <translation>Damping</translation>
+    </message>
+    <message>
+        <source>Poids</source>
+        <translation>Weight</translation>
+    </message>
+</context>
+<context>
+    <name>MMod_DomUi</name>
+    <message>
+        <source>Description du modèle</source>
+        <translation>Description of the model</translation>
+    </message>
+    <message>
+        <source>Ecrire une description du modèle</source>
+        <translation>Write a description of the model</translation>
+    </message>
+    <message>
+        <source>Fréquence</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Amort.</source>
+        <translation>Damping</translation>
+    </message>
+    <message>
+        <source>Poids</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <translation>Editing</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Cliquer pour ajouter un mode vibratoire</source>
+        <translation>Click to add a vibration mode</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Selectionner un mode et cliquer pour supprimer</source>
+        <translation>Select a mode and click to remove it</translation>
+    </message>
+    <message>
+        <source>Nouveau</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Enregistrer le modèle dans un fichier XML</source>
+        <translation>Save the model to an XML file</translation>
+    </message>
+    <message>
+        <source>Coeff. Amort</source>
+        <translation>Damping coeff.</translation>
+    </message>
+    <message>
+        <source>Selectionner</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>Selectionner le modèle courant</source>
+        <translation>Select the current model</translation>
+    </message>
+    <message>
+        <source>Création de modèles Corde/Tige ou Barre/Poutre</source>
+        <translation>Creating String/Rod or Bar/Beam Models</translation>
+    </message>
+    <message>
+        <source>Choisir une structure vibrante dans la liste</source>
+        <translation>Choose a vibrating structure from the list</translation>
+    </message>
+    <message>
+        <source>Nombre de modes à créer</source>
+        <translation>Number of modes to create</translation>
+    </message>
+    <message>
+        <source>Position du point de percussion est un nombre entre 0 et 1</source>
+        <translation>The position of the percussion point is a number between 0 and 1</translation>
+    </message>
+    <message>
+        <source>Amortissement</source>
+        <translation>Damping</translation>
+    </message>
+    <message>
+        <source>Amortissement externe, affecte tous les modes de façon uniforme</source>
+        <translation>External damping, affects every mode alike</translation>
+    </message>
+    <message>
+        <source>Amortissement par hystérésis, affecte chaque mode proportionnellement à sa fréquence</source>
+        <translation>Hysteresis damping, affects each mode in proportion to its frequency</translation>
+    </message>
+    <message>
+        <source>Amortissement interne (visoélastique), affecte chaque mode proportionnellement au carré de sa fréquence</source>
+        <translation>Internal (viscoelastic) damping, affects each mode in proportion to the square of its frequency</translation>
+    </message>
+    <message>
+        <source>Appliquer</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Appliquer les coefficients d&apos;amortissement</source>
+        <translation>Apply the damping coefficients</translation>
+    </message>
+    <message>
+        <source>Créer</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>Externe</source>
+        <translation>External</translation>
+    </message>
+    <message>
+        <source>Hystérésis</source>
+        <translation>Hysteresis</translation>
+    </message>
+    <message>
+        <source>Interne</source>
+        <translation>Internal</translation>
+    </message>
+    <message>
+        <source>Modes</source>
+        <translation>Modes</translation>
+    </message>
+    <message>
+        <source>Point Perc.</source>
+        <translation>Perc. point</translation>
+    </message>
+    <message>
+        <source>Fichier :</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>Titre :</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>Auteur :</source>
+        <translation>Author:</translation>
+    </message>
+    <message>
+        <source>Partiels :</source>
+        <translation>Partials:</translation>
+    </message>
+    <message>
+        <source>ZIB-Edition d&apos;un modèle de synthèse</source>
+        <translation>ZIB-Editing a Synthesis Model</translation>
+    </message>
+</context>
+<context>
     <name>MelodyDlg</name>
     <message>
         <source>Intervalles</source>
@@ -1270,6 +1524,121 @@ The file was saved all the same</translation>
     <message>
         <source>Si</source>
         <translation>B</translation>
+    </message>
+</context>
+<context>
+    <name>PhysicalModel</name>
+    <message>
+        <source>Corde Fixe-Fixe</source>
+        <translation>String Fixed-Fixed</translation>
+    </message>
+    <message>
+        <source>Modèle de corde/tige avec des extrémités Fixe-Fixe à %1 partiels.</source>
+        <translation>Model of a string/rod with Fixed-Fixed ends, %1 partials.</translation>
+    </message>
+    <message>
+        <source>Corde Fixe-Libre</source>
+        <translation>String Fixed-Free</translation>
+    </message>
+    <message>
+        <source>Modèle de corde Appuyée-Libre à %1 partiels.</source>
+        <translation>Model of a Supported-Free string, %1 partials.</translation>
+    </message>
+    <message>
+        <source>Corde Libre-Libre</source>
+        <translation>String Free-Free</translation>
+    </message>
+    <message>
+        <source>Modèle de corde/tige Libre-Libre à %1 partiels.</source>
+        <translation>Model of a Free-Free string/rod, %1 partials.</translation>
+    </message>
+    <message>
+        <source>Corde sans bord</source>
+        <translation>String without ends</translation>
+    </message>
+    <message>
+        <source>Modèle de corde/tige Sans Bord (périodique) à %1 partiels. Attention les modes sont doublés.</source>
+        <translation>Model of a string/rod Without Ends (periodic), %1 partials. Beware: the modes come in pairs.</translation>
+    </message>
+    <message>
+        <source>Barre Enc-Enc</source>
+        <translation>Bar Clamp-Clamp</translation>
+    </message>
+    <message>
+        <source>Modèle de barre Encastrée-Encastrée (Euler-Bernoulli) à %1 partiels.</source>
+        <translation>Model of a Clamped-Clamped bar (Euler-Bernoulli), %1 partials.</translation>
+    </message>
+    <message>
+        <source>Barre Enc-App</source>
+        <translation>Bar Clamp-Pin</translation>
+    </message>
+    <message>
+        <source>Modèle de barre (Euler-Bernoulli) Encastrée-Appuyée à %1 partiels.</source>
+        <translation>Model of a Clamped-Pinned bar (Euler-Bernoulli), %1 partials.</translation>
+    </message>
+    <message>
+        <source>Barre App-App</source>
+        <translation>Bar Pin-Pin</translation>
+    </message>
+    <message>
+        <source>Modèle de barre Appuyée-Appuyée à %1 partiels.</source>
+        <translation>Model of a Pinned-Pinned bar, %1 partials.</translation>
+    </message>
+    <message>
+        <source>Barre Enc-lib</source>
+        <translation>Bar Clamp-free</translation>
+    </message>
+    <message>
+        <source>Modèle de barre (Euler-Bernoulli) aux extrémités Encastrée-Libre à %1 partiels.</source>
+        <translation>Model of a bar (Euler-Bernoulli) with Clamped-Free ends, %1 partials.</translation>
+    </message>
+    <message>
+        <source>Barre App-lib</source>
+        <translation>Bar Pin-free</translation>
+    </message>
+    <message>
+        <source>Modèle de barre (Euler-Bernoulli) aux extrémités Appuyée-Libre à %1 partiels.</source>
+        <translation>Model of a bar (Euler-Bernoulli) with Pinned-Free ends, %1 partials.</translation>
+    </message>
+    <message>
+        <source>Barre lib-lib</source>
+        <translation>Bar free-free</translation>
+    </message>
+    <message>
+        <source>Modèle de barre (Euler-Bernoulli) aux extrémités libre-libre à %1 partiels.</source>
+        <translation>Model of a bar (Euler-Bernoulli) with free-free ends, %1 partials.</translation>
+    </message>
+    <message>
+        <source>Barre sans bord</source>
+        <translation>Bar without ends</translation>
+    </message>
+    <message>
+        <source>Modèle de Barre/Poutre Sans Bord (périodique) à %1 partiels. Attention les modes sont doublés.</source>
+        <translation>Model of a Bar/Beam Without Ends (periodic), %1 partials. Beware: the modes come in pairs.</translation>
+    </message>
+    <message>
+        <source>Invalide(s)</source>
+        <translation>Invalid</translation>
+    </message>
+    <message>
+        <source>Point de Percussion </source>
+        <translation>Percussion Point </translation>
+    </message>
+    <message>
+        <source>Nombre de modes </source>
+        <translation>Number of modes </translation>
+    </message>
+    <message>
+        <source>
+Points d&apos;excitation et d&apos;écoute à %2</source>
+        <translation>
+Struck and listened to at %2</translation>
+    </message>
+    <message>
+        <source>
+Coefficients d&apos;amortissement %3, %4 et %5</source>
+        <translation>
+Damping coefficients %3, %4 and %5</translation>
     </message>
 </context>
 <context>

@@ -935,6 +935,260 @@ Le fichier a tout même été  enregistré</translation>
     </message>
 </context>
 <context>
+    <name>MMod_Dom</name>
+    <message>
+        <source>Do</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Ré</source>
+        <translation>Ré</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <translation>Fa</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>La</source>
+        <translation>La</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <translation>Si</translation>
+    </message>
+    <message>
+        <source>Enregistrer Fichier de paramètres</source>
+        <translation>Enregistrer Fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Le modèle n'a pas été enregistré</source>
+        <translation>Le modèle n'a pas été enregistré</translation>
+    </message>
+    <message>
+        <source>Fréquence illégale</source>
+        <translation>Fréquence illégale</translation>
+    </message>
+    <message>
+        <source>Les fréquences doivent être des nombres strictement positifs</source>
+        <translation>Les fréquences doivent être des nombres strictement positifs</translation>
+    </message>
+    <message>
+        <source>Amortissement illégal</source>
+        <translation>Amortissement illégal</translation>
+    </message>
+    <message>
+        <source>Les amortissements doivent être positifs ou nuls</source>
+        <translation>Les amortissements doivent être positifs ou nuls</translation>
+    </message>
+    <message>
+        <source>Poids illégal</source>
+        <translation>Poids illégal</translation>
+    </message>
+    <message>
+        <source>Les poids  doivent être des nombres décimaux</source>
+        <translation>Les poids  doivent être des nombres décimaux</translation>
+    </message>
+    <message>
+        <source>Fichier de paramètres</source>
+        <translation>Fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>Erreur à l'ouverture du document XML</source>
+        <translation>Erreur à l'ouverture du document XML</translation>
+    </message>
+    <message>
+        <source>Le document XML n'a pas pu être ouvert. Vérifiez que le nom est le bon et que le document est bien placé</source>
+        <translation>Le document XML n'a pas pu être ouvert. Vérifiez que le nom est le bon et que le document est bien placé</translation>
+    </message>
+    <message>
+        <source>Le document XML n'a pas pu être attribué à l'objet QDomDocument.</source>
+        <translation>Le document XML n'a pas pu être attribué à l'objet QDomDocument.</translation>
+    </message>
+    <message>
+        <source>Nombre de modes inexact</source>
+        <translation>Nombre de modes inexact</translation>
+    </message>
+    <message>
+        <source>Fréquence</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Amort.</source>
+        <translation>Amort.</translation>
+    </message>
+    <message>
+        <source>Poids</source>
+        <translation>Poids</translation>
+    </message>
+</context>
+<context>
+    <name>MMod_DomUi</name>
+    <message>
+        <source>Description du modèle</source>
+        <translation>Description du modèle</translation>
+    </message>
+    <message>
+        <source>Ecrire une description du modèle</source>
+        <translation>Ecrire une description du modèle</translation>
+    </message>
+    <message>
+        <source>Fréquence</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Amort.</source>
+        <translation>Amort.</translation>
+    </message>
+    <message>
+        <source>Poids</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <translation>Edition</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Cliquer pour ajouter un mode vibratoire</source>
+        <translation>Cliquer pour ajouter un mode vibratoire</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Selectionner un mode et cliquer pour supprimer</source>
+        <translation>Selectionner un mode et cliquer pour supprimer</translation>
+    </message>
+    <message>
+        <source>Nouveau</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Enregistrer le modèle dans un fichier XML</source>
+        <translation>Enregistrer le modèle dans un fichier XML</translation>
+    </message>
+    <message>
+        <source>Coeff. Amort</source>
+        <translation>Coeff. Amort</translation>
+    </message>
+    <message>
+        <source>Selectionner</source>
+        <translation>Selectionner</translation>
+    </message>
+    <message>
+        <source>Selectionner le modèle courant</source>
+        <translation>Selectionner le modèle courant</translation>
+    </message>
+    <message>
+        <source>Création de modèles Corde/Tige ou Barre/Poutre</source>
+        <translation>Création de modèles Corde/Tige ou Barre/Poutre</translation>
+    </message>
+    <message>
+        <source>Choisir une structure vibrante dans la liste</source>
+        <translation>Choisir une structure vibrante dans la liste</translation>
+    </message>
+    <message>
+        <source>Nombre de modes à créer</source>
+        <translation>Nombre de modes à créer</translation>
+    </message>
+    <message>
+        <source>Position du point de percussion est un nombre entre 0 et 1</source>
+        <translation>Position du point de percussion est un nombre entre 0 et 1</translation>
+    </message>
+    <message>
+        <source>Amortissement</source>
+        <translation>Amortissement</translation>
+    </message>
+    <message>
+        <source>Amortissement externe, affecte tous les modes de façon uniforme</source>
+        <translation>Amortissement externe, affecte tous les modes de façon uniforme</translation>
+    </message>
+    <message>
+        <source>Amortissement par hystérésis, affecte chaque mode proportionnellement à sa fréquence</source>
+        <translation>Amortissement par hystérésis, affecte chaque mode proportionnellement à sa fréquence</translation>
+    </message>
+    <message>
+        <source>Amortissement interne (visoélastique), affecte chaque mode proportionnellement au carré de sa fréquence</source>
+        <translation>Amortissement interne (visoélastique), affecte chaque mode proportionnellement au carré de sa fréquence</translation>
+    </message>
+    <message>
+        <source>Appliquer</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Appliquer les coefficients d'amortissement</source>
+        <translation>Appliquer les coefficients d'amortissement</translation>
+    </message>
+    <message>
+        <source>Créer</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Externe</source>
+        <translation>Externe</translation>
+    </message>
+    <message>
+        <source>Hystérésis</source>
+        <translation>Hystérésis</translation>
+    </message>
+    <message>
+        <source>Interne</source>
+        <translation>Interne</translation>
+    </message>
+    <message>
+        <source>Modes</source>
+        <translation>Modes</translation>
+    </message>
+    <message>
+        <source>Point Perc.</source>
+        <translation>Point Perc.</translation>
+    </message>
+    <message>
+        <source>Fichier :</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <source>Titre :</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>Auteur :</source>
+        <translation>Auteur :</translation>
+    </message>
+    <message>
+        <source>Partiels :</source>
+        <translation>Partiels :</translation>
+    </message>
+    <message>
+        <source>ZIB-Edition d'un modèle de synthèse</source>
+        <translation>ZIB-Edition d'un modèle de synthèse</translation>
+    </message>
+</context>
+<context>
     <name>MelodyDlg</name>
     <message>
         <source>Intervalles</source>
@@ -1270,6 +1524,121 @@ Le fichier a tout même été  enregistré</translation>
     <message>
         <source>Si</source>
         <translation>Si</translation>
+    </message>
+</context>
+<context>
+    <name>PhysicalModel</name>
+    <message>
+        <source>Corde Fixe-Fixe</source>
+        <translation>Corde Fixe-Fixe</translation>
+    </message>
+    <message>
+        <source>Modèle de corde/tige avec des extrémités Fixe-Fixe à %1 partiels.</source>
+        <translation>Modèle de corde/tige avec des extrémités Fixe-Fixe à %1 partiels.</translation>
+    </message>
+    <message>
+        <source>Corde Fixe-Libre</source>
+        <translation>Corde Fixe-Libre</translation>
+    </message>
+    <message>
+        <source>Modèle de corde Appuyée-Libre à %1 partiels.</source>
+        <translation>Modèle de corde Appuyée-Libre à %1 partiels.</translation>
+    </message>
+    <message>
+        <source>Corde Libre-Libre</source>
+        <translation>Corde Libre-Libre</translation>
+    </message>
+    <message>
+        <source>Modèle de corde/tige Libre-Libre à %1 partiels.</source>
+        <translation>Modèle de corde/tige Libre-Libre à %1 partiels.</translation>
+    </message>
+    <message>
+        <source>Corde sans bord</source>
+        <translation>Corde sans bord</translation>
+    </message>
+    <message>
+        <source>Modèle de corde/tige Sans Bord (périodique) à %1 partiels. Attention les modes sont doublés.</source>
+        <translation>Modèle de corde/tige Sans Bord (périodique) à %1 partiels. Attention les modes sont doublés.</translation>
+    </message>
+    <message>
+        <source>Barre Enc-Enc</source>
+        <translation>Barre Enc-Enc</translation>
+    </message>
+    <message>
+        <source>Modèle de barre Encastrée-Encastrée (Euler-Bernoulli) à %1 partiels.</source>
+        <translation>Modèle de barre Encastrée-Encastrée (Euler-Bernoulli) à %1 partiels.</translation>
+    </message>
+    <message>
+        <source>Barre Enc-App</source>
+        <translation>Barre Enc-App</translation>
+    </message>
+    <message>
+        <source>Modèle de barre (Euler-Bernoulli) Encastrée-Appuyée à %1 partiels.</source>
+        <translation>Modèle de barre (Euler-Bernoulli) Encastrée-Appuyée à %1 partiels.</translation>
+    </message>
+    <message>
+        <source>Barre App-App</source>
+        <translation>Barre App-App</translation>
+    </message>
+    <message>
+        <source>Modèle de barre Appuyée-Appuyée à %1 partiels.</source>
+        <translation>Modèle de barre Appuyée-Appuyée à %1 partiels.</translation>
+    </message>
+    <message>
+        <source>Barre Enc-lib</source>
+        <translation>Barre Enc-lib</translation>
+    </message>
+    <message>
+        <source>Modèle de barre (Euler-Bernoulli) aux extrémités Encastrée-Libre à %1 partiels.</source>
+        <translation>Modèle de barre (Euler-Bernoulli) aux extrémités Encastrée-Libre à %1 partiels.</translation>
+    </message>
+    <message>
+        <source>Barre App-lib</source>
+        <translation>Barre App-lib</translation>
+    </message>
+    <message>
+        <source>Modèle de barre (Euler-Bernoulli) aux extrémités Appuyée-Libre à %1 partiels.</source>
+        <translation>Modèle de barre (Euler-Bernoulli) aux extrémités Appuyée-Libre à %1 partiels.</translation>
+    </message>
+    <message>
+        <source>Barre lib-lib</source>
+        <translation>Barre lib-lib</translation>
+    </message>
+    <message>
+        <source>Modèle de barre (Euler-Bernoulli) aux extrémités libre-libre à %1 partiels.</source>
+        <translation>Modèle de barre (Euler-Bernoulli) aux extrémités libre-libre à %1 partiels.</translation>
+    </message>
+    <message>
+        <source>Barre sans bord</source>
+        <translation>Barre sans bord</translation>
+    </message>
+    <message>
+        <source>Modèle de Barre/Poutre Sans Bord (périodique) à %1 partiels. Attention les modes sont doublés.</source>
+        <translation>Modèle de Barre/Poutre Sans Bord (périodique) à %1 partiels. Attention les modes sont doublés.</translation>
+    </message>
+    <message>
+        <source>Invalide(s)</source>
+        <translation>Invalide(s)</translation>
+    </message>
+    <message>
+        <source>Point de Percussion </source>
+        <translation>Point de Percussion </translation>
+    </message>
+    <message>
+        <source>Nombre de modes </source>
+        <translation>Nombre de modes </translation>
+    </message>
+    <message>
+        <source>
+Points d'excitation et d'écoute à %2</source>
+        <translation>
+Points d'excitation et d'écoute à %2</translation>
+    </message>
+    <message>
+        <source>
+Coefficients d'amortissement %3, %4 et %5</source>
+        <translation>
+Coefficients d'amortissement %3, %4 et %5</translation>
     </message>
 </context>
 <context>
