@@ -136,9 +136,20 @@ IntervalListFile::ReadResult IntervalListFile::read(const QString &path)
         result.status = ReadStatus::CannotOpen;
         return result;
     }
-    QDomDocument doc;
-    const bool parsed = doc.setContent(&file);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.status = ReadStatus::CannotOpen;
+        return result;
+    }
     file.close();
+    return parse(bytes);
+}
+
+IntervalListFile::ReadResult IntervalListFile::parse(const QByteArray &bytes)
+{
+    ReadResult result;
+    QDomDocument doc;
+    const bool parsed = doc.setContent(bytes);
     const QDomElement root = doc.elementsByTagName(kRoot).item(0).toElement();
     if (!parsed || root.isNull()) {
         result.status = ReadStatus::NotAList;
