@@ -47,6 +47,15 @@ int truncatedInt(float v)
     return int(v);
 }
 
+// Opens file for writing without Qt's write buffer. QSaveFile::commit() does not see a buffer
+// it fails to flush: a file small enough to stay in the buffer until then (a few kilobytes) was
+// cut by a full disk, put in place of the old one and reported written. Unbuffered, every write
+// meets the disk at once and QDataStream sees it fail.
+bool openUnbuffered(QSaveFile *file)
+{
+    return file->open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
 void writeTag(QDataStream *flux, const char *tag)
 {
     flux->writeRawData(tag, 4);
@@ -183,7 +192,7 @@ bool writeWavFile(const QString &fichier, int nbEch, float freqEch, short *donne
                   QString *commentaire)
 {
     QSaveFile file(fichier);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!openUnbuffered(&file))
         return false;
     QDataStream flux(&file);
     if (!ecritHeadFlux(&flux, nbEch, freqEch, donnees, commentaire)) {
@@ -235,7 +244,7 @@ float syntheseSave(float freq, float duree, Modmod *modele, float freqEch, const
 
     // Past the window nothing more is decided: the samples go to the file as they are made.
     QSaveFile file(*fichier);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!openUnbuffered(&file))
         return pic;
     QDataStream flux(&file);
     if (!writeHeader(&flux, n, freqEch, &commentaire)) {
