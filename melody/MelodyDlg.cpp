@@ -778,8 +778,8 @@ void MelodyDlg::loadDom(QString name)
             notes->setCellWidget(r, 1, degree);
 
             const int octave = note.oct.toInt();
-            lo = std::min(lo, octave);
-            hi = std::max(hi, octave);
+            lo = std::min(lo, scoreOctave(octave));
+            hi = std::max(hi, scoreOctave(octave));
             notes->setCellWidget(r, 2, newOctaveSpin(true, octave));
         }
         notes->sortItems(0, Qt::AscendingOrder);

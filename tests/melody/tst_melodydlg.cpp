@@ -7,6 +7,7 @@
 #include "MelodyTest.h"
 
 #include "melody/MelodyDlg.h"
+#include "melody/MelodyRules.h"
 #include "melody/ScaleView.h"
 #include "melody/ScoreView.h"
 #include "synth/WaveShapes.h"
@@ -181,6 +182,7 @@ private slots:
     void openShippedMelodyAndRender();
     void saveAndReopen();
     void permissiveLoading();
+    void absurdOctaveInAFile();
     void loadFailuresKeepTheMelody();
     void invalidNoteKeepsTheFile();
     void saveWithoutNotes();
@@ -804,6 +806,26 @@ void TestMelodyDlg::saveAndReopen()
     QCOMPARE(e.env->item(0, 0)->text(), QStringLiteral("0.25"));
     QCOMPARE(e.env->item(0, 1)->text(), QStringLiteral("1"));
     QCOMPARE(e.score->octMin, -1);
+}
+
+// Found by fuzzing the reader: an octave of 1560563774 made the score's height overflow. The
+// score now reaches 10 octaves either way at most; the spin boxes still show their bounds and the
+// notes stay invalid for the check.
+void TestMelodyDlg::absurdOctaveInAFile()
+{
+    QTemporaryDir dir;
+    Editor e(steps(7));
+    Messages messages;
+    e.open(melodyFile(dir, QStringLiteral("o.mel"),
+                      "<note deg=\"1\" oct=\"01560563774\"/><note deg=\"2\" oct=\"-2147483648\"/>"));
+    QVERIFY(messages.shown.isEmpty());
+    QCOMPARE(e.notes->rowCount(), 2);
+    QCOMPARE(e.spin(0, 2)->value(), 2);
+    QCOMPARE(e.spin(1, 2)->value(), -2);
+    QCOMPARE(e.score->octMax, kMaxScoreOctave);
+    QCOMPARE(e.score->octMin, -kMaxScoreOctave);
+    QCOMPARE(e.score->hauteur, (2 * kMaxScoreOctave + 1) * 102);
+    QVERIFY(!e.score->grab().isNull());
 }
 
 // The reading rules as the tables show them.
