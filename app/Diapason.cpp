@@ -172,9 +172,10 @@ void Diapason::clearError()
     m_blinkTimer.stop();
 }
 
-void Diapason::showMessage(const QString &text)
+void Diapason::showMessage(const QString &text, const QString &detail)
 {
     m_ui.message->setText(text);
+    m_ui.message->setInformativeText(detail);
     m_ui.message->exec();
 }
 
@@ -580,14 +581,17 @@ void Diapason::saveTone(float freq, const QString &folder, bool longMessages)
         name += QLatin1String(".wav");
 
     const QString notWritten = tr("Impossible d'ouvrir le fichier pour écriture");
+    // The system's reason (a full disk, a folder that cannot be written), under the message.
+    QString reason;
     if (shape != WaveShape::Modal) {
-        if (!syntheseSave(freq, seconds, shape, rate, &name))
-            showMessage(notWritten);
+        if (!syntheseSave(freq, seconds, shape, rate, &name, &reason))
+            showMessage(notWritten, reason);
         return;
     }
 
     bool written = false;
-    const PeakVerdict verdict = judgePeak(syntheseSave(freq, seconds, m_modele, rate, &name, m_volume, &written));
+    const PeakVerdict verdict =
+        judgePeak(syntheseSave(freq, seconds, m_modele, rate, &name, m_volume, &written, &reason));
     switch (verdict.kind) {
     case PeakVerdict::Saturated:
         showMessage(longMessages
@@ -609,7 +613,7 @@ void Diapason::saveTone(float freq, const QString &folder, bool longMessages)
         break;
     }
     if (!written)
-        showMessage(notWritten);
+        showMessage(notWritten, reason);
 }
 
 void Diapason::volumeChange(int v)

@@ -102,7 +102,8 @@ private:
     void connectControls();
     void showError(const QString &html);
     void clearError();
-    void showMessage(const QString &text);
+    /// The window's message box, modal, with text and, below it, detail (empty: none).
+    void showMessage(const QString &text, const QString &detail = QString());
     void writeUnits(float cents);
     /// The interval list dialog's interval field, when a dialog exists, receives text (cents).
     void writeDialogInterval(const QString &text);

@@ -12,6 +12,7 @@
 #include "melody/ScoreView.h"
 #include "synth/WaveShapes.h"
 #include "tests/support/Banques.h"
+#include "tests/support/FailedWrite.h"
 #include "tests/support/WavReaders.h"
 
 #include <QtTest>
@@ -186,6 +187,8 @@ private slots:
     void loadFailuresKeepTheMelody();
     void invalidNoteKeepsTheFile();
     void saveWithoutNotes();
+    void failedWrites_data();
+    void failedWrites();
 
     void synthesisRefusals_data();
     void synthesisRefusals();
@@ -967,6 +970,49 @@ void TestMelodyDlg::invalidNoteKeepsTheFile()
     QCOMPARE(messages.shown.size(), 3);
     QCOMPARE(messages.shown[2].first, QStringLiteral("Erreur"));
     QCOMPARE(messages.shown[2].second, utf8("Impossible d'ouvrir le fichier pour écriture"));
+}
+
+void TestMelodyDlg::failedWrites_data()
+{
+    zibtest::addFailedWriteRows();
+}
+
+// "Enregister" (the melody) and "Enregistrer" (its sound) on a full disk and into a folder that
+// cannot be written: the old file stays, nothing is left behind, the user is told.
+void TestMelodyDlg::failedWrites()
+{
+    QFETCH(bool, large);
+    QTemporaryDir dir;
+    QByteArray music;
+    const int notes = large ? 600 : 2;
+    for (int i = 0; i < notes; ++i)
+        music += QByteArray("<note date=\"") + QByteArray::number(i * 0.01) + "\" deg=\"" + QByteArray::number(i % 24) +
+                 "\" oct=\"0\" dur=\"" + (large ? "2" : "0.01") + "\" ampl=\"0.5\"/>";
+    Editor e;
+    e.open(melodyFile(dir, QStringLiteral("source.mel"), music));
+    QCOMPARE(e.notes->rowCount(), notes);
+    Messages messages;
+    e.synth->click();
+    QVERIFY2(e.wav->isEnabled(), qPrintable(messages.texts().join(QLatin1Char('|'))));
+
+    const struct { QPushButton *button; const char *name; const char *error; } saves[] = {
+        {e.enregister, "air.mel", "Impossible d'ouvrir le fichier pour écriture"},
+        {e.wav, "air.wav", "n'a pas pu être écrit"},
+    };
+    for (const auto &save : saves) {
+        messages.shown.clear();
+        zibtest::checkFailedWrite(QString::fromLatin1(save.name), [&](const QString &path) {
+            e.saveAnswer = path;
+            const int before = messages.shown.size();
+            save.button->click();
+            return messages.shown.size() == before;
+        });
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown[0].first, QStringLiteral("Erreur"));
+        QVERIFY2(messages.shown[0].second.contains(utf8(save.error)), qPrintable(messages.shown[0].second));
+    }
 }
 
 void TestMelodyDlg::saveWithoutNotes()
