@@ -63,7 +63,7 @@ WavHeader WavHeader::read(QIODevice *device)
             const qint64 rate = le32(fmt + 4);
             blockAlign = le16(fmt + 12);
             const int bits = le16(fmt + 14);
-            if (channels < 1 || channels > kMaxChannels || (bits != 8 && bits != 16) ||
+            if (channels < 1 || channels > kMaxChannels || (bits != 8 && bits != 16 && bits != 24 && bits != 32) ||
                 blockAlign != channels * bits / 8 || rate < kMinRate || rate > kMaxRate) {
                 h.problem = BadLayout;
                 return h;

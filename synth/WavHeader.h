@@ -8,7 +8,7 @@ class QString;
 
 /// The check the sound-file player makes before it hands a file to QSound, which plays what it
 /// can and says nothing of what it cannot: a little-endian RIFF WAVE file whose "fmt " chunk
-/// describes integer PCM samples (format tag 1) of 8 or 16 bits, 1 to 8 channels, 1000 to
+/// describes integer PCM samples (format tag 1) of 8, 16, 24 or 32 bits, 1 to 8 channels, 1000 to
 /// 384000 frames per second, frames of channels × bits / 8 bytes, followed by a "data" chunk
 /// holding at least one whole frame.
 ///

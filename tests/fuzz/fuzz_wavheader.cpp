@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!h.playable())
         return 0;
     FUZZ_CHECK(h.channels >= 1 && h.channels <= WavHeader::kMaxChannels);
-    FUZZ_CHECK(h.bitsPerSample == 8 || h.bitsPerSample == 16);
+    FUZZ_CHECK(h.bitsPerSample % 8 == 0 && h.bitsPerSample >= 8 && h.bitsPerSample <= 32);
     FUZZ_CHECK(h.sampleRate >= WavHeader::kMinRate && h.sampleRate <= WavHeader::kMaxRate);
     FUZZ_CHECK(h.dataOffset >= 44 && h.dataBytes >= h.channels * h.bitsPerSample / 8);
     FUZZ_CHECK(h.dataOffset + h.dataBytes <= qint64(size));

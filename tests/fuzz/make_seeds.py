@@ -131,6 +131,7 @@ WAV = {
     "extensible": riff([fmt(tag=0xFFFE, channels=2, extra=struct.pack("<HHI", 22, 16, 3) + b"\1\0" + b"\0" * 14),
                         chunk(b"data", b"\0" * 16)]),
     "24bit": riff([fmt(bits=24), chunk(b"data", b"\0" * 12)]),
+    "12bit": riff([fmt(bits=12), chunk(b"data", b"\0" * 12)]),
     "short_fmt": riff([chunk(b"fmt ", struct.pack("<HHI", 1, 1, 44100)), chunk(b"data", b"\0\0")]),
     "data_size_lies": riff([fmt()]) + b"data" + struct.pack("<I", 0xFFFFFFF0) + pcm16(4),
     "empty_data": riff([fmt(), chunk(b"data", b"")]),

@@ -86,7 +86,9 @@ private slots:
         QTest::newRow("floating point") << riff(fmt(3, 1, 44100, 32) + chunk("data", pcm)) << int(WavHeader::NotPcm) << 0;
         QTest::newRow("extensible") << riff(fmt(0xFFFE, 2, 44100, 16) + chunk("data", pcm)) << int(WavHeader::NotPcm) << 0;
         QTest::newRow("ADPCM") << riff(fmt(2, 1, 44100, 4) + chunk("data", pcm)) << int(WavHeader::NotPcm) << 0;
-        QTest::newRow("24 bits") << riff(fmt(1, 1, 44100, 24) + chunk("data", pcm)) << int(WavHeader::BadLayout) << 0;
+        QTest::newRow("24 bits") << riff(fmt(1, 1, 44100, 24) + chunk("data", pcm.left(198))) << int(WavHeader::None) << 198;
+        QTest::newRow("32 bits stereo") << riff(fmt(1, 2, 96000, 32) + chunk("data", pcm)) << int(WavHeader::None) << 200;
+        QTest::newRow("12 bits") << riff(fmt(1, 1, 44100, 12) + chunk("data", pcm)) << int(WavHeader::BadLayout) << 0;
         QTest::newRow("no channel") << riff(fmt(1, 0, 44100, 16) + chunk("data", pcm)) << int(WavHeader::BadLayout) << 0;
         QTest::newRow("9 channels") << riff(fmt(1, 9, 44100, 16) + chunk("data", pcm)) << int(WavHeader::BadLayout) << 0;
         QTest::newRow("rate 0") << riff(fmt(1, 1, 0, 16) + chunk("data", pcm)) << int(WavHeader::BadLayout) << 0;
