@@ -1,5 +1,7 @@
 #include "intervals/IntervalListFile.h"
 
+#include "app/XmlDepth.h"
+
 #include <QCoreApplication>
 #include <QDomDocument>
 #include <QFile>
@@ -149,7 +151,8 @@ IntervalListFile::ReadResult IntervalListFile::parse(const QByteArray &bytes)
 {
     ReadResult result;
     QDomDocument doc;
-    const bool parsed = doc.setContent(bytes);
+    // Too deep for Qt's parser, which would overflow the stack.
+    const bool parsed = XmlDepth::within(bytes) && doc.setContent(bytes);
     const QDomElement root = doc.elementsByTagName(kRoot).item(0).toElement();
     if (!parsed || root.isNull()) {
         result.status = ReadStatus::NotAList;

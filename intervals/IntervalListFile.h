@@ -84,7 +84,8 @@ public:
     /// cannot be read.
     static ReadResult read(const QString &path);
 
-    /// Reads a document from its bytes: Ok, or NotAList. Child nodes of "list" that are not
+    /// Reads a document from its bytes: Ok, or NotAList (also for elements nested deeper than
+    /// XmlDepth::kMaxDepth, which the parser cannot take). Child nodes of "list" that are not
     /// elements (comments, processing instructions) are skipped; every element among them is one
     /// interval, whose "cent" and "frac" read as 0 when they are not finite numbers.
     static ReadResult parse(const QByteArray &bytes);

@@ -1,5 +1,7 @@
 #include "melody/MelodyFile.h"
 
+#include "app/XmlDepth.h"
+
 #include "melody/MelodyRules.h"
 
 #include <QFile>
@@ -62,7 +64,8 @@ void readNotes(const QDomDocument &doc, MelodyDocument *melody)
 MelodyReadStatus parseMelody(const QByteArray &xml, MelodyDocument *melody)
 {
     QDomDocument doc;
-    if (!doc.setContent(xml))
+    // Too deep for Qt's parser, which would overflow the stack.
+    if (!XmlDepth::within(xml) || !doc.setContent(xml))
         return MelodyReadStatus::Malformed;
     MelodyDocument read;
     readHeader(doc, &read);

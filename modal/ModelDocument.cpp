@@ -1,5 +1,7 @@
 #include "modal/ModelDocument.h"
 
+#include "app/XmlDepth.h"
+
 #include "synth/Modmod.h"
 
 #include <QDomProcessingInstruction>
@@ -259,7 +261,8 @@ ModelDocument::LoadResult ModelDocument::load(const QString &path)
 ModelDocument::LoadResult ModelDocument::parse(const QByteArray &xml)
 {
     QDomDocument read;
-    if (!read.setContent(xml))
+    // Too deep for Qt's parser, which would overflow the stack.
+    if (!XmlDepth::within(xml) || !read.setContent(xml))
         return NotParsed;
 
     QDomElement root = read.firstChildElement(kModele);

@@ -38,8 +38,8 @@ public:
     enum LoadResult {
         Loaded,    ///< the document now holds the file
         NotOpened, ///< the file could not be opened for reading
-        NotParsed, ///< not XML, or not a model: no `modele` with `entete` and `modes` first,
-                   ///< or a `nbmod` outside 0 … kMaxModes
+        NotParsed, ///< not XML (or nested deeper than XmlDepth::kMaxDepth), or not a model: no
+                   ///< `modele` with `entete` and `modes` first, or a `nbmod` outside 0 … kMaxModes
     };
 
     /// The largest `nbmod` a file may declare: a table of more rows would not be a model.

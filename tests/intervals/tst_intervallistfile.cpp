@@ -287,6 +287,11 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << int(ReadStatus::NotAList);
         QTest::newRow("another document") << QByteArray("<modele nbmod=\"2\"/>") << int(ReadStatus::NotAList);
         QTest::newRow("binary") << QByteArray("RIFF\0\0\0\0WAVEfmt ", 16) << int(ReadStatus::NotAList);
+        // Found by fuzzing: Qt's parser recursed once per level until the stack overflowed.
+        QTest::newRow("nested 60000 deep")
+            << "<intervalList><header><desc>" + QByteArray("<a>").repeated(60000) + QByteArray("</a>").repeated(60000)
+                   + "</desc></header><list/></intervalList>"
+            << int(ReadStatus::NotAList);
     }
     void mauvaisFichiers()
     {

@@ -47,6 +47,7 @@ private slots:
     void headerAndPointsAnywhere();
     void readFailures();
     void failedWriteKeepsTheFile();
+    void tooDeepIsMalformed();
     void failedWrites_data();
     void failedWrites();
 };
@@ -264,6 +265,22 @@ void TestMelodyFile::failedWriteKeepsTheFile()
 
     QVERIFY(!writeMelodyFile(dir.filePath(QStringLiteral("absent/x.mel")), melodyDom(m), &error));
     QVERIFY(!error.isEmpty());
+}
+
+// Found by fuzzing: Qt's parser recursed once per level until the stack overflowed.
+void TestMelodyFile::tooDeepIsMalformed()
+{
+    MelodyDocument doc;
+    doc.title = QStringLiteral("avant");
+    const QByteArray deep = QByteArray("<a>").repeated(60000) + QByteArray("</a>").repeated(60000);
+    const QByteArray header = "<header title=\"T\"><description>" + deep + "</description></header>";
+    QCOMPARE(parseMelody(melody("<note/>", header.constData()), &doc), MelodyReadStatus::Malformed);
+    QCOMPARE(doc.title, QStringLiteral("avant"));
+    // Nesting a file of the program's own never reaches is still read.
+    const QByteArray shallow = "<header title=\"T\"><description>" + QByteArray("<b>").repeated(100) + "x" +
+                               QByteArray("</b>").repeated(100) + "</description></header>";
+    QCOMPARE(parseMelody(melody("<note/>", shallow.constData()), &doc), MelodyReadStatus::Ok);
+    QCOMPARE(doc.description, QStringLiteral("x"));
 }
 
 void TestMelodyFile::failedWrites_data()

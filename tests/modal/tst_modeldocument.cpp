@@ -384,6 +384,10 @@ void TestModelDocument::refusedFiles_data()
                                     << int(ModelDocument::NotParsed);
     QTest::newRow("absurd count") << QByteArray("<modele><entete><desc/></entete><modes nbmod=\"2000000000\"/></modele>")
                                   << int(ModelDocument::NotParsed);
+    // Found by fuzzing: Qt's parser recursed once per level until the stack overflowed.
+    QTest::newRow("nested 60000 deep") << "<modele><entete><desc>" + QByteArray("<a>").repeated(60000)
+                                              + QByteArray("</a>").repeated(60000) + "</desc></entete><modes/></modele>"
+                                       << int(ModelDocument::NotParsed);
     QTest::newRow("missing file") << QByteArray() << int(ModelDocument::NotOpened);
 }
 
