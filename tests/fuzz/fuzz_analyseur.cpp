@@ -8,8 +8,10 @@
 //
 // Input: 6 bytes of settings, then records [operation:1][length:2, little-endian][…]: operation & 3
 // is 0 for length literal bytes, 1 for a pattern of (operation >> 2) + 1 bytes repeated to length
-// bytes, 2 for a restart (with the settings of the length's two bytes when operation & 0x1C is
-// 0x1C), 3 for length zero bytes.
+// bytes, 2 for a restart when operation & 0x0C is 0x0C (with the settings of the length's two bytes
+// when operation & 0x10 is set too) and for length zero bytes otherwise, 3 for length zero bytes.
+// A restart releases the detectors' tables and the next start computes them again, so restarts are
+// one record in sixteen.
 
 #include "FuzzCheck.h"
 
@@ -170,10 +172,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             break;
         }
         case 2:
+            if ((op & 0x0C) != 0x0C) {
+                chunk = QByteArray(len, '\0');
+                break;
+            }
             // A restart, as the tuner's button and its parameter changes make one.
             a.stop();
-            // New settings on one restart in eight: each costs the detector's set-up.
-            if ((op & 0x1C) == 0x1C)
+            if (op & 0x10)
                 setAnalysis(&a, std::uint8_t(len), std::uint8_t(len >> 8), std::uint8_t(op >> 5), std::uint8_t(op));
             a.start();
             checkState(a);

@@ -144,7 +144,8 @@ WAV = {
 
 # ---- Analyseur: 6 bytes of settings (format, channels, method, N, floor, rate), then records
 # [operation][length, 2 bytes LE][...]: 0 literal bytes, 1 a pattern of (operation >> 2) + 1 bytes
-# repeated, 2 a restart (with new settings when operation & 0x1C is 0x1C), 3 zeros.
+# repeated, 2 a restart when operation & 0x0C is 0x0C (with new settings when operation & 0x10 is set
+# too) and zeros otherwise, 3 zeros.
 def settings(size_index, type_index, big, channels, method, window, points, floor, rate):
     f = size_index + 6 * type_index + 24 * (1 if big else 0)
     return bytes([f, channels, method + 1 + 6 * window, points, floor, rate])
@@ -161,9 +162,9 @@ def literal(data):
 
 def restart(new_settings=None):
     if new_settings is None:
-        return bytes([2, 0, 0])
+        return bytes([2 | 0x0C, 0, 0])
     method, points = new_settings
-    return bytes([2 | 0x1C | (1 << 5)]) + bytes([method, points])
+    return bytes([2 | 0x0C | 0x10 | (1 << 5)]) + bytes([method, points])
 
 
 def sine_period16(samples, big=False, unsigned=False):
