@@ -31,6 +31,7 @@ class QuietMainWindow : public MainWindow
 {
 public:
     float frequency1() const override { return 440; }
+    void setFrequency1(double) override {}
     float decimalRatio() const override { return 1; }
     float duration() const override { return 1; }
     int waveform() const override { return 0; }

@@ -21,10 +21,16 @@ public:
     Modmod *model = nullptr;
 
     QList<int> degrees;                 ///< every deg2interv, in order
+    QList<double> frequencies1;         ///< every setFrequency1, in order
     QList<QWidget *> melodyParents;     ///< every openMelodyEditor
     QList<int> melodySizes;
 
     float frequency1() const override { return f1; }
+    void setFrequency1(double hz) override
+    {
+        f1 = float(hz);
+        frequencies1 << hz;
+    }
     float decimalRatio() const override { return ratio; }
     float duration() const override { return dureeS; }
     int waveform() const override { return forme; }
