@@ -299,3 +299,13 @@ bool ScalaFile::write(const QString &path, const QString &title, const QString &
 {
     return ScalaLines::writeFile(path, serialise(QFileInfo(path).fileName(), title, description, liste), error);
 }
+
+QString ScalaFile::withExtension(const QString &name)
+{
+    return name.endsWith(QLatin1String(".scl"), Qt::CaseInsensitive) ? name : name + QLatin1String(".scl");
+}
+
+QString ScalaFile::mappingPath(const QString &sclPath)
+{
+    return sclPath.left(sclPath.size() - 4) + QLatin1String(".kbm");
+}

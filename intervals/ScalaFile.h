@@ -95,6 +95,11 @@ public:
     static bool write(const QString &path, const QString &title, const QString &description,
                       const QList<Interval> &liste, QString *error);
 
+    /// The name an export writes: name with ".scl" added unless it ends with it (in any case).
+    static QString withExtension(const QString &name);
+    /// The keyboard mapping written beside a scale: sclPath with ".kbm" for its last 4 characters.
+    static QString mappingPath(const QString &sclPath);
+
     /// The French text of a refused value.
     static QString pitchErrorText(PitchError error, const QString &word);
 };

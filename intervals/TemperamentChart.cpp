@@ -1,5 +1,7 @@
 #include "intervals/TemperamentChart.h"
 
+#include <QSaveFile>
+
 #include <algorithm>
 #include <cmath>
 
@@ -140,4 +142,21 @@ QString TemperamentChart::toDelimited(QChar separator) const
         lines << fields.join(separator);
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+bool TemperamentChart::writeCsv(const QString &path, QString *error) const
+{
+    const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + toDelimited(QLatin1Char(',')).toUtf8();
+    QSaveFile file(path);
+    // Unbuffered: a write that fails at the end (a full disk) must be seen before the commit.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        *error = file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
 }

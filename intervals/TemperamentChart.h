@@ -76,6 +76,11 @@ public:
     /// separator, a quotation mark or a line break is quoted, its quotation marks doubled.
     QString toDelimited(QChar separator) const;
 
+    /// Writes toDelimited(',') as UTF-8 with a byte-order mark (so that spreadsheets read its
+    /// accents), through a temporary file renamed over an existing one once whole. False with
+    /// the system's reason in *error, the existing file as it was.
+    bool writeCsv(const QString &path, QString *error) const;
+
     double frequency1 = 0;
     QVector<Row> rows;
 };
