@@ -287,6 +287,25 @@ private slots:
         QCOMPARE(ScalaFile::pitchLine(pitch), line);
     }
 
+    void nomsExportes_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("scale");
+        QTest::addColumn<QString>("mapping");
+        QTest::newRow("no extension") << "/tmp/a/gamme" << "/tmp/a/gamme.scl" << "/tmp/a/gamme.kbm";
+        QTest::newRow(".scl") << "gamme.scl" << "gamme.scl" << "gamme.kbm";
+        QTest::newRow(".SCL kept") << "Gamme.SCL" << "Gamme.SCL" << "Gamme.kbm";
+        QTest::newRow(".int is no scale") << "liste.int" << "liste.int.scl" << "liste.int.kbm";
+    }
+    void nomsExportes()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, scale);
+        QFETCH(QString, mapping);
+        QCOMPARE(ScalaFile::withExtension(answer), scale);
+        QCOMPARE(ScalaFile::mappingPath(ScalaFile::withExtension(answer)), mapping);
+    }
+
     void fichierExporte()
     {
         QList<Interval> liste = {interval(0, 1, u("Do")), interval(386.314f, 1.25f, u("Mi")),
