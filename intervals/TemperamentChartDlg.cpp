@@ -1,15 +1,49 @@
 #include "intervals/TemperamentChartDlg.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace {
+
+/// Widens each column of table to its heading and its widest line of text. The view's own
+/// sizing asks the delegate about every cell, a second for ten thousand degrees. Here a degree's
+/// name is measured once, and of the lines of figures (deviations, beats, all of one form, whose
+/// digits are as wide as each other) only the longest.
+void fitColumns(QTableWidget *table)
+{
+    const QFontMetrics metrics(table->font());
+    // The text margins of a cell, as the item delegate draws it, and a little air.
+    const int margins = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1) + 6;
+    QHash<QString, int> names;
+    for (int c = 0; c < table->columnCount(); ++c) {
+        int width = table->horizontalHeader()->sectionSizeHint(c);
+        int longest[2] = {0, 0};
+        for (int r = 0; r < table->rowCount(); ++r) {
+            const QStringList lines = table->item(r, c)->text().split(QLatin1Char('\n'));
+            auto known = names.constFind(lines.first());
+            if (known == names.constEnd())
+                known = names.insert(lines.first(), metrics.horizontalAdvance(lines.first()));
+            width = std::max(width, known.value() + margins);
+            for (int k = 1; k < lines.size() && k <= 2; ++k) {
+                if (lines[k].size() >= longest[k - 1]) {
+                    longest[k - 1] = lines[k].size();
+                    width = std::max(width, metrics.horizontalAdvance(lines[k]) + margins);
+                }
+            }
+        }
+        table->setColumnWidth(c, width);
+    }
+}
 
 /// Green for a pure interval through yellow to red at farness 1; light, so the text reads on it.
 QColor colourOf(double farness)
@@ -41,6 +75,10 @@ QString TemperamentChartDlg::cellText(const TemperamentChart &chart, const Tempe
 
 void TemperamentChartDlg::setChart(const TemperamentChart &chart)
 {
+    // Half a second for the ten thousand degrees of the largest scale: the cursor says so.
+    const bool slow = chart.rows.size() > 2000;
+    if (slow)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
     m_chart = chart;
     m_ui.frequencyLabel->setText(TemperamentChartDlgUi::frequencyText(chart.frequency1));
     QTableWidget *table = m_ui.table;
@@ -65,7 +103,9 @@ void TemperamentChartDlg::setChart(const TemperamentChart &chart)
             table->setItem(r, 1 + j, item);
         }
     }
-    table->resizeColumnsToContents();
+    fitColumns(table);
+    if (slow)
+        QApplication::restoreOverrideCursor();
 }
 
 void TemperamentChartDlg::copy()

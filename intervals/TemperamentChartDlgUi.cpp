@@ -55,12 +55,10 @@ void TemperamentChartDlgUi::setupUi(QDialog *dialog)
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::ContiguousSelection);
     table->setWordWrap(false);
-    // Every row holds three lines (degree, deviation, beats); the columns take their widest cell
-    // among all rows, not only the first thousand.
+    // Every row holds three lines (degree, deviation, beats); the dialog sizes the columns.
     table->verticalHeader()->hide();
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(3 * table->fontMetrics().lineSpacing() + 10);
-    table->horizontalHeader()->setResizeContentsPrecision(-1);
     table->setMinimumSize(480, 300);
 
     actualiserButton = button(tr("Actualiser"), "actualiserButton", dialog);
