@@ -258,7 +258,10 @@ QByteArray KeyboardMapping::serialise(const QString &fileName) const
                                      QString::number(lastNote),    QString::number(middleNote),
                                      QString::number(referenceNote), QString::number(referenceFrequency, 'f', 6),
                                      QString::number(octaveDegree)};
-    QString text = QStringLiteral("! ") + fileName + QStringLiteral("\n!\n");
+    // A name is one line, even one with a line break in it.
+    QString name = fileName;
+    name.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    QString text = QStringLiteral("! ") + name + QStringLiteral("\n!\n");
     for (int f = 0; f < kFields; ++f)
         text += QStringLiteral("! ") + fieldName(f) + QLatin1Char('\n') + values[f] + QLatin1Char('\n');
     text += QStringLiteral("! ") + tr("la table : le degré de chaque touche à partir de la note centrale") +

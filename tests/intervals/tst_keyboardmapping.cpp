@@ -218,6 +218,8 @@ private slots:
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readLine().startsWith("! e.kbm"));
+        // Even a name with a line break stays a comment.
+        QVERIFY(KeyboardMapping::parse(KeyboardMapping::forScale(degrees, 440).serialise(QStringLiteral("a\nb.kbm"))).ok);
 
         // Key 61 plays degree 1; the key an octave up plays the period.
         if (degrees == 12) {
