@@ -207,6 +207,12 @@ float Diapason::frequency1() const
     return m_ui.freq1Edit->text().toFloat();
 }
 
+void Diapason::setFrequency1(double hz)
+{
+    m_ui.freq1Edit->setText(g(hz, 6));
+    newfreq(m_ui.freq1Edit->text());
+}
+
 float Diapason::decimalRatio() const
 {
     return m_ui.decimalEdit->text().toFloat();

@@ -49,6 +49,7 @@ public:
 
     // The main window as the tool windows see it.
     float frequency1() const override;
+    void setFrequency1(double hz) override;
     float decimalRatio() const override;
     float duration() const override;
     int waveform() const override;

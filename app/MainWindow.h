@@ -15,6 +15,11 @@ public:
     /// Frequency 1 as its field reads, Hz; 0 when the text is not a number.
     virtual float frequency1() const = 0;
 
+    /// Types hz into the Frequency 1 field (6 significant digits) and recomputes from it as from a
+    /// typed value: Frequency 2, the note controls, the tuner. Outside 10 … 15000 Hz the window
+    /// refuses it as it refuses a typed value.
+    virtual void setFrequency1(double hz) = 0;
+
     /// The interval ratio of the "En décimal" field (Frequency 2 = frequency1() · decimalRatio());
     /// 0 when the text is not a number.
     virtual float decimalRatio() const = 0;

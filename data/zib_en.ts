@@ -755,6 +755,38 @@ The file was saved all the same</translation>
         <source>Fermer sans enregistrer ?</source>
         <translation>Close without saving?</translation>
     </message>
+    <message>
+        <source>Importer une gamme ou un clavier Scala</source>
+        <translation>Import a Scala scale or keyboard mapping</translation>
+    </message>
+    <message>
+        <source>Erreur à l&apos;importation</source>
+        <translation>Import error</translation>
+    </message>
+    <message>
+        <source>Le fichier &lt;b&gt;%1&lt;/b&gt; n&apos;a pas été importé.&lt;br/&gt;%2</source>
+        <translation>The file &lt;b&gt;%1&lt;/b&gt; was not imported.&lt;br/&gt;%2</translation>
+    </message>
+    <message>
+        <source>la fréquence du degré 0, %1 Hz, sort de %2 … %3 Hz</source>
+        <translation>the frequency of degree 0, %1 Hz, lies outside %2 … %3 Hz</translation>
+    </message>
+    <message>
+        <source>Exporter au format Scala</source>
+        <translation>Export as a Scala scale</translation>
+    </message>
+    <message>
+        <source>Fréquence 1 n&apos;est pas une fréquence : rien n&apos;a été exporté.</source>
+        <translation>Frequency 1 is not a frequency: nothing was exported.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu être écrit : %2</source>
+        <translation>The file %1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>La gamme est écrite, mais le fichier %1 n&apos;a pas pu être écrit : %2</source>
+        <translation>The scale was written, but the file %1 could not be written: %2</translation>
+    </message>
 </context>
 <context>
     <name>IntervDlgUi</name>
@@ -873,6 +905,113 @@ The file was saved all the same</translation>
     <message>
         <source>ZIB - Edition de liste d&apos;intervalles</source>
         <translation>ZIB - Interval List Editor</translation>
+    </message>
+    <message>
+        <source>Au-delà de 1250 cents, absents de l&apos;arbre : %1</source>
+        <translation>Beyond 1250 cents, not in the tree: %1</translation>
+    </message>
+    <message>
+        <source>Importer…</source>
+        <translation>Import…</translation>
+    </message>
+    <message>
+        <source>Importer une gamme Scala (.scl), ou la référence d&apos;un clavier Scala (.kbm) comme Fréquence 1</source>
+        <translation>Import a Scala scale (.scl), or the reference of a Scala keyboard mapping (.kbm) as Frequency 1</translation>
+    </message>
+    <message>
+        <source>Exporter…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Exporter la liste en gamme Scala (.scl), avec un clavier (.kbm) qui la joue à Fréquence 1 depuis la note MIDI 60</source>
+        <translation>Export the list as a Scala scale (.scl), with a keyboard mapping (.kbm) that plays it at Frequency 1 from MIDI note 60</translation>
+    </message>
+    <message>
+        <source>Tableau</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Les quintes, quartes, tierces et sixtes de chaque degré : écart au pur et battements</source>
+        <translation>The fifths, fourths, thirds and sixths of every degree: deviation from pure and beats</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardMapping</name>
+    <message>
+        <source>la taille de la table</source>
+        <translation>the map size</translation>
+    </message>
+    <message>
+        <source>la première note</source>
+        <translation>the first note</translation>
+    </message>
+    <message>
+        <source>la dernière note</source>
+        <translation>the last note</translation>
+    </message>
+    <message>
+        <source>la note centrale</source>
+        <translation>the middle note</translation>
+    </message>
+    <message>
+        <source>la note de référence</source>
+        <translation>the reference note</translation>
+    </message>
+    <message>
+        <source>la fréquence de référence</source>
+        <translation>the reference frequency</translation>
+    </message>
+    <message>
+        <source>le degré de l&apos;octave</source>
+        <translation>the octave degree</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas une fréquence (%2)</source>
+        <translation>&quot;%1&quot; is not a frequency (%2)</translation>
+    </message>
+    <message>
+        <source>%1 vaut %2 Hz, hors de 0 … %3 Hz</source>
+        <translation>%1 is %2 Hz, outside 0 … %3 Hz</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un nombre entier (%2)</source>
+        <translation>&quot;%1&quot; is not a whole number (%2)</translation>
+    </message>
+    <message>
+        <source>%1 vaut %2, hors de %3 … %4</source>
+        <translation>%1 is %2, outside %3 … %4</translation>
+    </message>
+    <message>
+        <source>la dernière note (%1) est avant la première (%2)</source>
+        <translation>the last note (%1) comes before the first (%2)</translation>
+    </message>
+    <message>
+        <source>entrée de trop : la table en a %1</source>
+        <translation>one entry too many: the map has %1</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est ni un degré ni « x »</source>
+        <translation>&quot;%1&quot; is neither a degree nor &quot;x&quot;</translation>
+    </message>
+    <message>
+        <source>le degré %1 sort de 0 … %2</source>
+        <translation>degree %1 lies outside 0 … %2</translation>
+    </message>
+    <message>
+        <source>%1 manque</source>
+        <translation>%1 is missing</translation>
+    </message>
+    <message>
+        <source>la gamme n&apos;a pas de degré %1 : elle a %2 hauteurs</source>
+        <translation>the scale has no degree %1: it has %2 pitches</translation>
+    </message>
+    <message>
+        <source>la note %1 ne joue aucun degré de la gamme</source>
+        <translation>note %1 plays no degree of the scale</translation>
+    </message>
+    <message>
+        <source>la table : le degré de chaque touche à partir de la note centrale</source>
+        <translation>the mapping: the degree of each key from the middle note on</translation>
     </message>
 </context>
 <context>
@@ -1642,6 +1781,72 @@ Damping coefficients %3, %4 and %5</translation>
     </message>
 </context>
 <context>
+    <name>ScalaFile</name>
+    <message>
+        <source>« %1 » n&apos;est ni une valeur en cents ni un rapport</source>
+        <translation>&quot;%1&quot; is neither a value in cents nor a ratio</translation>
+    </message>
+    <message>
+        <source>le rapport %1 est nul ou négatif</source>
+        <translation>the ratio %1 is zero or negative</translation>
+    </message>
+    <message>
+        <source>le rapport %1 a un dénominateur nul</source>
+        <translation>the ratio %1 has a zero denominator</translation>
+    </message>
+    <message>
+        <source>un terme du rapport dépasse %1</source>
+        <translation>a term of the ratio exceeds %1</translation>
+    </message>
+    <message>
+        <source>%1 cents dépasse ±%2 cents</source>
+        <translation>%1 cents exceeds ±%2 cents</translation>
+    </message>
+    <message>
+        <source>le nombre de hauteurs manque</source>
+        <translation>the number of pitches is missing</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un nombre de hauteurs</source>
+        <translation>&quot;%1&quot; is not a number of pitches</translation>
+    </message>
+    <message>
+        <source>trop de hauteurs (au plus %1)</source>
+        <translation>too many pitches (%1 at most)</translation>
+    </message>
+    <message>
+        <source>la description manque</source>
+        <translation>the description is missing</translation>
+    </message>
+    <message>
+        <source>%1 hauteurs annoncées, %2 trouvées</source>
+        <translation>%1 pitches announced, %2 found</translation>
+    </message>
+</context>
+<context>
+    <name>ScalaLines</name>
+    <message>
+        <source>ligne trop longue (plus de %1 caractères)</source>
+        <translation>line too long (more than %1 characters)</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier : %1</source>
+        <translation>Cannot open the file: %1</translation>
+    </message>
+    <message>
+        <source>Le fichier dépasse %1 Mo</source>
+        <translation>The file is larger than %1 MB</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier : %1</source>
+        <translation>Cannot read the file: %1</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ScaleView</name>
     <message>
         <source>Do</source>
@@ -1670,6 +1875,131 @@ Damping coefficients %3, %4 and %5</translation>
     <message>
         <source>Si</source>
         <translation>B</translation>
+    </message>
+</context>
+<context>
+    <name>TemperamentChart</name>
+    <message>
+        <source>Quinte 3/2</source>
+        <translation>Fifth 3/2</translation>
+    </message>
+    <message>
+        <source>Quarte 4/3</source>
+        <translation>Fourth 4/3</translation>
+    </message>
+    <message>
+        <source>Tierce majeure 5/4</source>
+        <translation>Major third 5/4</translation>
+    </message>
+    <message>
+        <source>Tierce mineure 6/5</source>
+        <translation>Minor third 6/5</translation>
+    </message>
+    <message>
+        <source>Sixte majeure 5/3</source>
+        <translation>Major sixth 5/3</translation>
+    </message>
+    <message>
+        <source>Sixte mineure 8/5</source>
+        <translation>Minor sixth 8/5</translation>
+    </message>
+    <message>
+        <source>Degré</source>
+        <translation>Degree</translation>
+    </message>
+    <message>
+        <source>Cents</source>
+        <translation>Cents</translation>
+    </message>
+    <message>
+        <source>Fréquence (Hz)</source>
+        <translation>Frequency (Hz)</translation>
+    </message>
+    <message>
+        <source>%1 : degré</source>
+        <translation>%1: degree</translation>
+    </message>
+    <message>
+        <source>%1 : écart (c)</source>
+        <translation>%1: deviation (c)</translation>
+    </message>
+    <message>
+        <source>%1 : battements (Hz)</source>
+        <translation>%1: beats (Hz)</translation>
+    </message>
+</context>
+<context>
+    <name>TemperamentChartDlg</name>
+    <message>
+        <source>%1 c</source>
+        <translation>%1 c</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 → %2 : %3 c, pur %4 c</source>
+        <translation>%1 → %2: %3 c, pure %4 c</translation>
+    </message>
+    <message>
+        <source>Enregistrer le tableau</source>
+        <translation>Save the chart</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu être écrit : %2</source>
+        <translation>The file %1 could not be written: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TemperamentChartDlgUi</name>
+    <message>
+        <source>Fréquence 1 : %1 Hz</source>
+        <translation>Frequency 1: %1 Hz</translation>
+    </message>
+    <message>
+        <source>Pour chaque degré pris comme note grave et chaque intervalle pur : le degré de la liste le plus proche au-dessus, l&apos;écart au pur en cents et les battements par seconde à Fréquence 1. Vert : pur ; rouge : %1 cents d&apos;écart ou plus.</source>
+        <translation>For each degree taken as the lower note and each pure interval: the nearest degree of the list above it, the deviation from pure in cents and the beats per second at Frequency 1. Green: pure; red: %1 cents off or more.</translation>
+    </message>
+    <message>
+        <source>Degré</source>
+        <translation>Degree</translation>
+    </message>
+    <message>
+        <source>Actualiser</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Refaire le tableau avec la liste et la Fréquence 1 actuelles</source>
+        <translation>Redo the chart with the current list and Frequency 1</translation>
+    </message>
+    <message>
+        <source>Copier</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Copier le tableau en texte, colonnes séparées par des tabulations</source>
+        <translation>Copy the chart as text, columns separated by tabs</translation>
+    </message>
+    <message>
+        <source>Enregistrer CSV…</source>
+        <translation>Save CSV…</translation>
+    </message>
+    <message>
+        <source>Enregistrer le tableau dans un fichier CSV pour un tableur</source>
+        <translation>Save the chart to a CSV file for a spreadsheet</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>ZIB - Tableau de justesse</source>
+        <translation>ZIB - Justness chart</translation>
     </message>
 </context>
 <context>

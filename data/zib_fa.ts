@@ -755,6 +755,38 @@ Le fichier a tout même été  enregistré</translation>
         <source>Fermer sans enregistrer ?</source>
         <translation>Fermer sans enregistrer ?</translation>
     </message>
+    <message>
+        <source>Importer une gamme ou un clavier Scala</source>
+        <translation>Importer une gamme ou un clavier Scala</translation>
+    </message>
+    <message>
+        <source>Erreur à l'importation</source>
+        <translation>Erreur à l'importation</translation>
+    </message>
+    <message>
+        <source>Le fichier &lt;b&gt;%1&lt;/b&gt; n'a pas été importé.&lt;br/&gt;%2</source>
+        <translation>Le fichier &lt;b&gt;%1&lt;/b&gt; n'a pas été importé.&lt;br/&gt;%2</translation>
+    </message>
+    <message>
+        <source>la fréquence du degré 0, %1 Hz, sort de %2 … %3 Hz</source>
+        <translation>la fréquence du degré 0, %1 Hz, sort de %2 … %3 Hz</translation>
+    </message>
+    <message>
+        <source>Exporter au format Scala</source>
+        <translation>Exporter au format Scala</translation>
+    </message>
+    <message>
+        <source>Fréquence 1 n'est pas une fréquence : rien n'a été exporté.</source>
+        <translation>Fréquence 1 n'est pas une fréquence : rien n'a été exporté.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n'a pas pu être écrit : %2</source>
+        <translation>Le fichier %1 n'a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>La gamme est écrite, mais le fichier %1 n'a pas pu être écrit : %2</source>
+        <translation>La gamme est écrite, mais le fichier %1 n'a pas pu être écrit : %2</translation>
+    </message>
 </context>
 <context>
     <name>IntervDlgUi</name>
@@ -873,6 +905,113 @@ Le fichier a tout même été  enregistré</translation>
     <message>
         <source>ZIB - Edition de liste d'intervalles</source>
         <translation>ZIB - Edition de liste d'intervalles</translation>
+    </message>
+    <message>
+        <source>Au-delà de 1250 cents, absents de l'arbre : %1</source>
+        <translation>Au-delà de 1250 cents, absents de l'arbre : %1</translation>
+    </message>
+    <message>
+        <source>Importer…</source>
+        <translation>Importer…</translation>
+    </message>
+    <message>
+        <source>Importer une gamme Scala (.scl), ou la référence d'un clavier Scala (.kbm) comme Fréquence 1</source>
+        <translation>Importer une gamme Scala (.scl), ou la référence d'un clavier Scala (.kbm) comme Fréquence 1</translation>
+    </message>
+    <message>
+        <source>Exporter…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Exporter la liste en gamme Scala (.scl), avec un clavier (.kbm) qui la joue à Fréquence 1 depuis la note MIDI 60</source>
+        <translation>Exporter la liste en gamme Scala (.scl), avec un clavier (.kbm) qui la joue à Fréquence 1 depuis la note MIDI 60</translation>
+    </message>
+    <message>
+        <source>Tableau</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>Les quintes, quartes, tierces et sixtes de chaque degré : écart au pur et battements</source>
+        <translation>Les quintes, quartes, tierces et sixtes de chaque degré : écart au pur et battements</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardMapping</name>
+    <message>
+        <source>la taille de la table</source>
+        <translation>la taille de la table</translation>
+    </message>
+    <message>
+        <source>la première note</source>
+        <translation>la première note</translation>
+    </message>
+    <message>
+        <source>la dernière note</source>
+        <translation>la dernière note</translation>
+    </message>
+    <message>
+        <source>la note centrale</source>
+        <translation>la note centrale</translation>
+    </message>
+    <message>
+        <source>la note de référence</source>
+        <translation>la note de référence</translation>
+    </message>
+    <message>
+        <source>la fréquence de référence</source>
+        <translation>la fréquence de référence</translation>
+    </message>
+    <message>
+        <source>le degré de l'octave</source>
+        <translation>le degré de l'octave</translation>
+    </message>
+    <message>
+        <source>« %1 » n'est pas une fréquence (%2)</source>
+        <translation>« %1 » n'est pas une fréquence (%2)</translation>
+    </message>
+    <message>
+        <source>%1 vaut %2 Hz, hors de 0 … %3 Hz</source>
+        <translation>%1 vaut %2 Hz, hors de 0 … %3 Hz</translation>
+    </message>
+    <message>
+        <source>« %1 » n'est pas un nombre entier (%2)</source>
+        <translation>« %1 » n'est pas un nombre entier (%2)</translation>
+    </message>
+    <message>
+        <source>%1 vaut %2, hors de %3 … %4</source>
+        <translation>%1 vaut %2, hors de %3 … %4</translation>
+    </message>
+    <message>
+        <source>la dernière note (%1) est avant la première (%2)</source>
+        <translation>la dernière note (%1) est avant la première (%2)</translation>
+    </message>
+    <message>
+        <source>entrée de trop : la table en a %1</source>
+        <translation>entrée de trop : la table en a %1</translation>
+    </message>
+    <message>
+        <source>« %1 » n'est ni un degré ni « x »</source>
+        <translation>« %1 » n'est ni un degré ni « x »</translation>
+    </message>
+    <message>
+        <source>le degré %1 sort de 0 … %2</source>
+        <translation>le degré %1 sort de 0 … %2</translation>
+    </message>
+    <message>
+        <source>%1 manque</source>
+        <translation>%1 manque</translation>
+    </message>
+    <message>
+        <source>la gamme n'a pas de degré %1 : elle a %2 hauteurs</source>
+        <translation>la gamme n'a pas de degré %1 : elle a %2 hauteurs</translation>
+    </message>
+    <message>
+        <source>la note %1 ne joue aucun degré de la gamme</source>
+        <translation>la note %1 ne joue aucun degré de la gamme</translation>
+    </message>
+    <message>
+        <source>la table : le degré de chaque touche à partir de la note centrale</source>
+        <translation>la table : le degré de chaque touche à partir de la note centrale</translation>
     </message>
 </context>
 <context>
@@ -1642,6 +1781,72 @@ Coefficients d'amortissement %3, %4 et %5</translation>
     </message>
 </context>
 <context>
+    <name>ScalaFile</name>
+    <message>
+        <source>« %1 » n'est ni une valeur en cents ni un rapport</source>
+        <translation>« %1 » n'est ni une valeur en cents ni un rapport</translation>
+    </message>
+    <message>
+        <source>le rapport %1 est nul ou négatif</source>
+        <translation>le rapport %1 est nul ou négatif</translation>
+    </message>
+    <message>
+        <source>le rapport %1 a un dénominateur nul</source>
+        <translation>le rapport %1 a un dénominateur nul</translation>
+    </message>
+    <message>
+        <source>un terme du rapport dépasse %1</source>
+        <translation>un terme du rapport dépasse %1</translation>
+    </message>
+    <message>
+        <source>%1 cents dépasse ±%2 cents</source>
+        <translation>%1 cents dépasse ±%2 cents</translation>
+    </message>
+    <message>
+        <source>le nombre de hauteurs manque</source>
+        <translation>le nombre de hauteurs manque</translation>
+    </message>
+    <message>
+        <source>« %1 » n'est pas un nombre de hauteurs</source>
+        <translation>« %1 » n'est pas un nombre de hauteurs</translation>
+    </message>
+    <message>
+        <source>trop de hauteurs (au plus %1)</source>
+        <translation>trop de hauteurs (au plus %1)</translation>
+    </message>
+    <message>
+        <source>la description manque</source>
+        <translation>la description manque</translation>
+    </message>
+    <message>
+        <source>%1 hauteurs annoncées, %2 trouvées</source>
+        <translation>%1 hauteurs annoncées, %2 trouvées</translation>
+    </message>
+</context>
+<context>
+    <name>ScalaLines</name>
+    <message>
+        <source>ligne trop longue (plus de %1 caractères)</source>
+        <translation>ligne trop longue (plus de %1 caractères)</translation>
+    </message>
+    <message>
+        <source>Impossible d'ouvrir le fichier : %1</source>
+        <translation>Impossible d'ouvrir le fichier : %1</translation>
+    </message>
+    <message>
+        <source>Le fichier dépasse %1 Mo</source>
+        <translation>Le fichier dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier : %1</source>
+        <translation>Impossible de lire le fichier : %1</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>ScaleView</name>
     <message>
         <source>Do</source>
@@ -1670,6 +1875,131 @@ Coefficients d'amortissement %3, %4 et %5</translation>
     <message>
         <source>Si</source>
         <translation>Si</translation>
+    </message>
+</context>
+<context>
+    <name>TemperamentChart</name>
+    <message>
+        <source>Quinte 3/2</source>
+        <translation>Quinte 3/2</translation>
+    </message>
+    <message>
+        <source>Quarte 4/3</source>
+        <translation>Quarte 4/3</translation>
+    </message>
+    <message>
+        <source>Tierce majeure 5/4</source>
+        <translation>Tierce majeure 5/4</translation>
+    </message>
+    <message>
+        <source>Tierce mineure 6/5</source>
+        <translation>Tierce mineure 6/5</translation>
+    </message>
+    <message>
+        <source>Sixte majeure 5/3</source>
+        <translation>Sixte majeure 5/3</translation>
+    </message>
+    <message>
+        <source>Sixte mineure 8/5</source>
+        <translation>Sixte mineure 8/5</translation>
+    </message>
+    <message>
+        <source>Degré</source>
+        <translation>Degré</translation>
+    </message>
+    <message>
+        <source>Cents</source>
+        <translation>Cents</translation>
+    </message>
+    <message>
+        <source>Fréquence (Hz)</source>
+        <translation>Fréquence (Hz)</translation>
+    </message>
+    <message>
+        <source>%1 : degré</source>
+        <translation>%1 : degré</translation>
+    </message>
+    <message>
+        <source>%1 : écart (c)</source>
+        <translation>%1 : écart (c)</translation>
+    </message>
+    <message>
+        <source>%1 : battements (Hz)</source>
+        <translation>%1 : battements (Hz)</translation>
+    </message>
+</context>
+<context>
+    <name>TemperamentChartDlg</name>
+    <message>
+        <source>%1 c</source>
+        <translation>%1 c</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 → %2 : %3 c, pur %4 c</source>
+        <translation>%1 → %2 : %3 c, pur %4 c</translation>
+    </message>
+    <message>
+        <source>Enregistrer le tableau</source>
+        <translation>Enregistrer le tableau</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n'a pas pu être écrit : %2</source>
+        <translation>Le fichier %1 n'a pas pu être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>TemperamentChartDlgUi</name>
+    <message>
+        <source>Fréquence 1 : %1 Hz</source>
+        <translation>Fréquence 1 : %1 Hz</translation>
+    </message>
+    <message>
+        <source>Pour chaque degré pris comme note grave et chaque intervalle pur : le degré de la liste le plus proche au-dessus, l'écart au pur en cents et les battements par seconde à Fréquence 1. Vert : pur ; rouge : %1 cents d'écart ou plus.</source>
+        <translation>Pour chaque degré pris comme note grave et chaque intervalle pur : le degré de la liste le plus proche au-dessus, l'écart au pur en cents et les battements par seconde à Fréquence 1. Vert : pur ; rouge : %1 cents d'écart ou plus.</translation>
+    </message>
+    <message>
+        <source>Degré</source>
+        <translation>Degré</translation>
+    </message>
+    <message>
+        <source>Actualiser</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Refaire le tableau avec la liste et la Fréquence 1 actuelles</source>
+        <translation>Refaire le tableau avec la liste et la Fréquence 1 actuelles</translation>
+    </message>
+    <message>
+        <source>Copier</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Copier le tableau en texte, colonnes séparées par des tabulations</source>
+        <translation>Copier le tableau en texte, colonnes séparées par des tabulations</translation>
+    </message>
+    <message>
+        <source>Enregistrer CSV…</source>
+        <translation>Enregistrer CSV…</translation>
+    </message>
+    <message>
+        <source>Enregistrer le tableau dans un fichier CSV pour un tableur</source>
+        <translation>Enregistrer le tableau dans un fichier CSV pour un tableur</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>ZIB - Tableau de justesse</source>
+        <translation>ZIB - Tableau de justesse</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,11 @@
 #include "intervals/CategoryScheme.h"
 #include "intervals/IntervalListFile.h"
 #include "intervals/Justesse.h"
+#include "intervals/KeyboardMapping.h"
 #include "intervals/ListView.h"
+#include "intervals/ScalaFile.h"
+#include "intervals/TemperamentChart.h"
+#include "intervals/TemperamentChartDlg.h"
 #include "synth/AudioPlay.h"
 #include "synth/WaveShapes.h"
 
@@ -12,6 +16,7 @@
 #include <QComboBox>
 #include <QDebug>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -62,6 +67,9 @@ IntervDlg::IntervDlg(MainWindow *mainWindow, QWidget *parent)
     connect(m_ui.nouveauButton, &QPushButton::clicked, this, &IntervDlg::newlist);
     connect(m_ui.ouvrirButton, &QPushButton::clicked, this, &IntervDlg::loadFile);
     connect(m_ui.enregistrerButton, &QPushButton::clicked, this, &IntervDlg::choixFichInterv);
+    connect(m_ui.importerButton, &QPushButton::clicked, this, &IntervDlg::importScala);
+    connect(m_ui.exporterButton, &QPushButton::clicked, this, &IntervDlg::exportScala);
+    connect(m_ui.tableauButton, &QPushButton::clicked, this, &IntervDlg::showChart);
     connect(m_ui.fermerButton, &QPushButton::clicked, this, &IntervDlg::fermer);
     connect(m_ui.ajouterButton, &QPushButton::clicked, this, &IntervDlg::newInterv);
     connect(m_ui.supprimerButton, &QPushButton::clicked, this, &IntervDlg::removeInterv);
@@ -161,9 +169,7 @@ bool IntervDlg::loadDom(const QString &path)
                  .arg(path.toHtmlEscaped()));
         return false;
     }
-    const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-    m_ui.fichierLabel->setText(tr("Fichier :\t ") + QStringLiteral("<b>") + fileName.toHtmlEscaped() +
-                               QStringLiteral("</b>"));
+    showFileName(path);
     if (read.status == Status::CannotOpen) {
         warn(tr("Erreur à l'ouverture du document XML"),
              tr("Le document XML de liste d'intervalle n'a pas pu être ouvert. Vérifiez que le nom est le bon et que "
@@ -176,18 +182,7 @@ bool IntervDlg::loadDom(const QString &path)
         return false;
     }
 
-    stopPlayback();
-    m_ui.titreEdit->setText(read.contents.title);
-    m_ui.descriptionEdit->setPlainText(read.contents.description);
-    m_ui.auteurEdit->setText(read.contents.author);
-    m_liste = ListInterv();
-    m_liste.setEnt(read.contents.title, QString(), read.contents.author, QString());
-    m_modifie = false;
-    m_liste.setList(read.contents.intervals, m_bornes);
-    constrListDeg();
-    if (m_ui.listView->courant >= m_liste.liste.size())
-        m_ui.listView->courant = 0;
-    update();
+    replaceList(read.contents.title, read.contents.author, read.contents.description, read.contents.intervals);
 
     if (!read.numberMatches) {
         auto *box = new QMessageBox(QMessageBox::Information, windowTitle(),
@@ -199,6 +194,135 @@ bool IntervDlg::loadDom(const QString &path)
         box->show();
     }
     return true;
+}
+
+void IntervDlg::showFileName(const QString &path)
+{
+    const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    m_ui.fichierLabel->setText(tr("Fichier :\t ") + QStringLiteral("<b>") + fileName.toHtmlEscaped() +
+                               QStringLiteral("</b>"));
+}
+
+void IntervDlg::replaceList(const QString &title, const QString &author, const QString &description,
+                            const QList<Interval> &intervals)
+{
+    stopPlayback();
+    m_ui.titreEdit->setText(title);
+    m_ui.descriptionEdit->setPlainText(description);
+    m_ui.auteurEdit->setText(author);
+    m_liste = ListInterv();
+    m_liste.setEnt(title, QString(), author, QString());
+    m_modifie = false;
+    m_liste.setList(intervals, m_bornes);
+    constrListDeg();
+    if (m_ui.listView->courant >= m_liste.liste.size())
+        m_ui.listView->courant = 0;
+    update();
+}
+
+// --- Scala files -----------------------------------------------------------------------------
+
+void IntervDlg::importScala()
+{
+    const QString name = m_openPrompt(this, tr("Importer une gamme ou un clavier Scala"),
+                                      QStringLiteral("./interval_lists/"), QStringLiteral("*.scl ;; *.kbm"));
+    if (name.isEmpty())
+        return;
+    if (name.endsWith(QLatin1String(".kbm"), Qt::CaseInsensitive))
+        importKeyboardMapping(name);
+    else
+        importScale(name);
+}
+
+bool IntervDlg::importScale(const QString &path)
+{
+    const ScalaFile::ReadResult read = ScalaFile::read(path);
+    if (!read.ok) {
+        warn(tr("Erreur à l'importation"), tr("Le fichier <b>%1</b> n'a pas été importé.<br/>%2")
+                                               .arg(QFileInfo(path).fileName().toHtmlEscaped(), read.error.toHtmlEscaped()));
+        return false;
+    }
+    replaceList(read.scale.description, QString(), read.scale.comments.join(QLatin1Char('\n')).trimmed(),
+                read.scale.intervals);
+    showFileName(path);
+    setplayEnabled();
+    return true;
+}
+
+bool IntervDlg::importKeyboardMapping(const QString &path)
+{
+    const QString fileName = QFileInfo(path).fileName().toHtmlEscaped();
+    const auto refuse = [&](const QString &why) {
+        warn(tr("Erreur à l'importation"),
+             tr("Le fichier <b>%1</b> n'a pas été importé.<br/>%2").arg(fileName, why.toHtmlEscaped()));
+        return false;
+    };
+    const KeyboardMapping::ReadResult read = KeyboardMapping::read(path);
+    if (!read.ok)
+        return refuse(read.error);
+    double hz = 0;
+    QString why;
+    if (!read.mapping.degreeZeroFrequency(ScalaFile::pitches(m_liste.liste), &hz, &why))
+        return refuse(why);
+    // As the main window takes a typed frequency.
+    if (!(hz > kLowestFrequency && hz <= kHighestFrequency))
+        return refuse(tr("la fréquence du degré 0, %1 Hz, sort de %2 … %3 Hz")
+                          .arg(QString::number(hz, 'g', 6))
+                          .arg(double(kLowestFrequency))
+                          .arg(double(kHighestFrequency)));
+    m_main->setFrequency1(hz);
+    return true;
+}
+
+void IntervDlg::exportScala()
+{
+    const QString name = m_savePrompt(this, tr("Exporter au format Scala"), QStringLiteral("./interval_lists/"),
+                                      QStringLiteral("*.scl"));
+    if (!name.isEmpty())
+        exportFiles(ScalaFile::withExtension(name));
+}
+
+bool IntervDlg::exportFiles(const QString &sclPath)
+{
+    const auto refuse = [&](const QString &text) {
+        QMessageBox box(QMessageBox::Critical, tr("Erreur"), text, QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("erreurExport"));
+        box.exec();
+        return false;
+    };
+    const double f1 = m_main->frequency1();
+    if (!(f1 > 0))
+        return refuse(tr("Fréquence 1 n'est pas une fréquence : rien n'a été exporté."));
+    QString error;
+    if (!ScalaFile::write(sclPath, m_ui.titreEdit->text(), m_ui.descriptionEdit->toPlainText(), m_liste.liste, &error))
+        return refuse(tr("Le fichier %1 n'a pas pu être écrit : %2").arg(sclPath, error));
+    const QString kbmPath = ScalaFile::mappingPath(sclPath);
+    const KeyboardMapping mapping = KeyboardMapping::forScale(ScalaFile::pitches(m_liste.liste).size(), f1);
+    if (!mapping.write(kbmPath, &error))
+        return refuse(tr("La gamme est écrite, mais le fichier %1 n'a pas pu être écrit : %2").arg(kbmPath, error));
+    return true;
+}
+
+// --- The temperament chart ------------------------------------------------------------------
+
+void IntervDlg::showChart()
+{
+    if (!m_chart) {
+        m_chart = new TemperamentChartDlg(this);
+        m_chart->setObjectName(QStringLiteral("tableauDlg"));
+        m_chart->setModal(false);
+        connect(m_chart, &TemperamentChartDlg::refreshRequested, this, &IntervDlg::refreshChart);
+    }
+    refreshChart();
+    m_chart->show();
+    m_chart->raise();
+    m_chart->activateWindow();
+}
+
+void IntervDlg::refreshChart()
+{
+    if (m_chart)
+        m_chart->setChart(TemperamentChart::compute(m_liste.liste, m_main->frequency1()));
 }
 
 // --- The tree ------------------------------------------------------------------------------
@@ -256,6 +380,13 @@ void IntervDlg::constrListDeg()
     if (m_ui.developperCheck->isChecked())
         m_ui.treeView->expandAll();
     m_ui.listView->setSource(&m_liste, m_modele);
+
+    int inTree = 0;
+    for (int k = 0; k < ListInterv::kNbCategories; ++k)
+        inTree += m_liste.nbCat[k];
+    m_ui.horsArbreLabel->setText(IntervDlgUi::outsideTreeText(m_liste.liste.size() - inTree));
+    if (m_chart && m_chart->isVisible())
+        refreshChart();
 }
 
 int IntervDlg::modelIndtoDeg(const QModelIndex &index)
@@ -627,6 +758,8 @@ void IntervDlg::done(int r)
         return;
     stopPlayback();
     m_timerClignot.stop();
+    if (m_chart)
+        m_chart->close();
     m_liste = ListInterv();
     constrListDeg();
     m_modifie = false;

@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <QModelIndex>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
@@ -20,6 +21,7 @@ class QTreeView;
 
 class AudioPlay;
 class MainWindow;
+class TemperamentChartDlg;
 
 /// The interval list editor: the list as a tree of eight size categories beside its circle, a
 /// ruler across the top, the ".int" file, the playback of the checked intervals down the tree and
@@ -29,6 +31,11 @@ class MainWindow;
 /// rate of the main window when it plays, and makes a played interval the main window's current
 /// one. Closing it (Fermer, the title bar, Escape) asks first when the list was modified, then
 /// stops the playback, empties the list and hides the dialog.
+///
+/// Tunings also come in and go out as Scala files: a ".scl" scale becomes the list, a ".kbm"
+/// keyboard mapping sets the main window's Frequency 1, and an export writes both. The
+/// temperament chart ("Tableau") shows the fifths, fourths, thirds and sixths of every degree
+/// with their beats, and follows the list while it is open.
 class IntervDlg : public QDialog
 {
     Q_OBJECT
@@ -55,6 +62,22 @@ public:
 
     /// Enables "Mélodie", "Jouer Liste" and "Ajouter" when the list is not empty.
     void setplayEnabled();
+
+    /// Reads the Scala scale at path into the dialog: its description as the title, its comments
+    /// as the description, no author, its pitches above the unison as the list. False, after a
+    /// box naming the file and the line at fault, with the list and the fields as they were.
+    bool importScale(const QString &path);
+
+    /// Reads the keyboard mapping at path and makes the frequency it gives the list's degree 0
+    /// the main window's Frequency 1. False, after a box that says why, with Frequency 1 as it
+    /// was: a refused file, a reference key the mapping or the list cannot sound, a frequency
+    /// outside 10 … 15000 Hz.
+    bool importKeyboardMapping(const QString &path);
+
+    /// Writes the list to the scale sclPath (".scl") and, beside it, the keyboard mapping that
+    /// plays it from MIDI note 60 at Frequency 1. False, after a box that says which file was not
+    /// written and why (an existing one is left as it was).
+    bool exportFiles(const QString &sclPath);
 
     /// The justness of interval p transposed by t cents against the list (see Justesse.h).
     float calcEcartJustesse(int p, float t) const;
@@ -101,6 +124,13 @@ public slots:
     void playPhraseDlg();
     void expAll(int state);
     void traitEcartJustesse();
+    /// "Importer…": a ".kbm" file goes to importKeyboardMapping(), any other to importScale().
+    void importScala();
+    /// "Exporter…": asks for the scale's name (".scl" added when missing), then exportFiles().
+    void exportScala();
+    /// "Tableau": opens the temperament chart of the list, or brings it up to date and forward.
+    void showChart();
+    void refreshChart();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -123,6 +153,10 @@ private:
     bool startTone(float f);
     void currentChanged(const QModelIndex &current);
     int warn(const QString &title, const QString &text);
+    /// Replaces the list and the header fields, as a file read does.
+    void replaceList(const QString &title, const QString &author, const QString &description,
+                     const QList<Interval> &intervals);
+    void showFileName(const QString &path);
 
     MainWindow *m_main;
     IntervDlgUi m_ui;
@@ -142,6 +176,7 @@ private:
     bool m_cascading = false;
     FilePrompt m_savePrompt;
     FilePrompt m_openPrompt;
+    QPointer<TemperamentChartDlg> m_chart;
 };
 
 #endif

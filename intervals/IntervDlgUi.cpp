@@ -2,6 +2,7 @@
 
 #include "intervals/CategoryScheme.h"
 #include "intervals/ListView.h"
+#include "intervals/ScalaFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -60,6 +61,11 @@ QString IntervDlgUi::deviationText(float e)
     return tr("Ecart : <font color=red>%1</font> c").arg(figure);
 }
 
+QString IntervDlgUi::outsideTreeText(int count)
+{
+    return count > 0 ? tr("Au-delà de 1250 cents, absents de l'arbre : %1").arg(count) : QString();
+}
+
 void IntervDlgUi::setupUi(QDialog *dialog)
 {
     nouveauButton = button(tr("Nouveau"), "nouveauButton", dialog);
@@ -68,6 +74,12 @@ void IntervDlgUi::setupUi(QDialog *dialog)
     ouvrirButton->setToolTip(tr("Charger une nouvelle liste à partir d'un fichier"));
     enregistrerButton = button(tr("Enregistrer"), "enregistrerButton", dialog);
     enregistrerButton->setToolTip(tr("Enregistrer la liste dans un fichier"));
+    importerButton = button(tr("Importer…"), "importerButton", dialog);
+    importerButton->setToolTip(tr("Importer une gamme Scala (.scl), ou la référence d'un clavier Scala (.kbm) "
+                                  "comme Fréquence 1"));
+    exporterButton = button(tr("Exporter…"), "exporterButton", dialog);
+    exporterButton->setToolTip(tr("Exporter la liste en gamme Scala (.scl), avec un clavier (.kbm) qui la joue "
+                                  "à Fréquence 1 depuis la note MIDI 60"));
     fermerButton = button(tr("Fermer"), "fermerButton", dialog);
     ajouterButton = button(tr("Ajouter"), "ajouterButton", dialog);
     ajouterButton->setEnabled(false);
@@ -83,6 +95,9 @@ void IntervDlgUi::setupUi(QDialog *dialog)
     calculerButton = button(tr("Calculer"), "calculerButton", dialog);
     calculerButton->setMinimumWidth(90);
     calculerButton->setToolTip(tr("Calculer l'écart à la justesse losqu'on transpose l'intervalle courant"));
+    tableauButton = button(tr("Tableau"), "tableauButton", dialog);
+    tableauButton->setToolTip(tr("Les quintes, quartes, tierces et sixtes de chaque degré : écart au pur et "
+                                 "battements"));
 
     intervalEdit = new QLineEdit(dialog);
     intervalEdit->setObjectName(QStringLiteral("intervalEdit"));
@@ -112,6 +127,11 @@ void IntervDlgUi::setupUi(QDialog *dialog)
 
     fichierLabel = new QLabel(tr("Fichier  : "), dialog);
     fichierLabel->setObjectName(QStringLiteral("fichierLabel"));
+    horsArbreLabel = new QLabel(dialog);
+    horsArbreLabel->setObjectName(QStringLiteral("horsArbreLabel"));
+    horsArbreLabel->setText(outsideTreeText(ScalaFile::kMaxPitches));
+    horsArbreLabel->setMinimumSize(horsArbreLabel->sizeHint());
+    horsArbreLabel->clear();
     titreLabel = new QLabel(tr("Titre"), dialog);
     titreEdit = new QLineEdit(dialog);
     titreEdit->setObjectName(QStringLiteral("titreEdit"));
@@ -171,6 +191,7 @@ void IntervDlgUi::setupUi(QDialog *dialog)
     left->addLayout(intervalRow);
     left->addSpacing(15);
     left->addLayout(treeGrid, 1);
+    left->addWidget(horsArbreLabel);
     left->addLayout(headerRow);
 
     // Right, bottom-aligned: the file, list and justness groups, then "Fermer".
@@ -180,6 +201,8 @@ void IntervDlgUi::setupUi(QDialog *dialog)
     fichierLayout->addWidget(nouveauButton);
     fichierLayout->addWidget(ouvrirButton);
     fichierLayout->addWidget(enregistrerButton);
+    fichierLayout->addWidget(importerButton);
+    fichierLayout->addWidget(exporterButton);
 
     listeGroup = new QGroupBox(tr("Liste"), dialog);
     listeGroup->setMinimumSize(110, 200);
@@ -196,6 +219,7 @@ void IntervDlgUi::setupUi(QDialog *dialog)
     auto *justesseLayout = new QVBoxLayout(justesseGroup);
     justesseLayout->addWidget(calculerButton);
     justesseLayout->addWidget(ecartLabel);
+    justesseLayout->addWidget(tableauButton);
 
     auto *right = new QVBoxLayout;
     right->addSpacing(60);

@@ -26,17 +26,23 @@ public:
     QPushButton *nouveauButton = nullptr;
     QPushButton *ouvrirButton = nullptr;
     QPushButton *enregistrerButton = nullptr;
+    QPushButton *importerButton = nullptr;   ///< a Scala scale, or the reference of a keyboard mapping
+    QPushButton *exporterButton = nullptr;   ///< the list as a Scala scale with its keyboard mapping
     QPushButton *fermerButton = nullptr;
     QPushButton *ajouterButton = nullptr;
     QPushButton *supprimerButton = nullptr;
     QPushButton *jouerListeButton = nullptr;
     QPushButton *melodieButton = nullptr;
     QPushButton *calculerButton = nullptr;
+    QPushButton *tableauButton = nullptr;    ///< the temperament chart
     QLineEdit *intervalEdit = nullptr;   ///< cents, 0 … 1300 with 2 decimals
     QLabel *intervalLabel = nullptr;
     QLabel *warningLabel = nullptr;      ///< the blinking over-range warning; keeps its room when hidden
     QLabel *ecartLabel = nullptr;        ///< the justness deviation
     QLabel *fichierLabel = nullptr;
+    /// How many intervals of the list lie above the tree's last category; empty when none. Its
+    /// room is kept, so that nothing moves when it shows.
+    QLabel *horsArbreLabel = nullptr;
     QLabel *titreLabel = nullptr;
     QLineEdit *titreEdit = nullptr;
     QLabel *auteurLabel = nullptr;
@@ -55,6 +61,9 @@ public:
 
     /// The justness label's text for a deviation of e cents, two decimals ("-0.00" reads 0.00).
     static QString deviationText(float e);
+
+    /// The text of horsArbreLabel for count intervals above the tree; empty for none.
+    static QString outsideTreeText(int count);
 
     void setupUi(QDialog *dialog);
 };

@@ -5,6 +5,8 @@
 
 #include "app/Catalogues.h"
 #include "app/Diapason.h"
+#include "melody/MelodyDlg.h"
+#include "modal/MMod_Dom.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -81,6 +83,30 @@ int main(int argc, char *argv[])
     click(&main, "listeButton");
     QDialog *intervals = newestDialog(&main, "IntervDlg");
     ok = save(intervals, folder, "interval-list.png") && ok;
+
+    // The model editor on the shipped glockenspiel bar.
+    main.findChild<QComboBox *>(QStringLiteral("formeCombo"))->setCurrentIndex(5);
+    click(&main, "parametresButton");
+    auto *models = qobject_cast<MMod_Dom *>(newestDialog(&main, "MMod_Dom"));
+    if (models) {
+        models->setOpenPrompt([](QWidget *, const QString &, const QString &, const QString &) {
+            return QStringLiteral("synth_param/glockenspiel.par");
+        });
+        click(models, "ouvrirButton");
+    }
+    ok = save(models, folder, "model-editor.png") && ok;
+
+    // The melody editor on the shipped tune.
+    if (intervals)
+        click(intervals, "melodieButton");
+    auto *melody = intervals ? qobject_cast<MelodyDlg *>(newestDialog(intervals, "MelodyDlg")) : nullptr;
+    if (melody) {
+        melody->setOpenPrompt([](QWidget *, const QString &, const QString &, const QString &) {
+            return QStringLiteral("melodies/au_clair_de_la_lune.mel");
+        });
+        click(melody, "ouvrirButton");
+    }
+    ok = save(melody, folder, "melody.png") && ok;
 
     return ok ? 0 : 1;
 }

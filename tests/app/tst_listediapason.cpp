@@ -1,13 +1,17 @@
 // The main window and its interval list dialog: "Liste" opens one on the default list, a click
 // on an interval in its tree drives the interval fields and Frequency 2, the interval typed in
-// the main window goes into the dialog's field, and a closed dialog gives way to a new one.
+// the main window goes into the dialog's field, a closed dialog gives way to a new one, and a
+// keyboard mapping imported there sets Frequency 1 as if it had been typed.
 
 #include "app/Diapason.h"
 #include "intervals/IntervDlg.h"
 #include "FenetreTest.h"
 
 #include <QtTest>
+#include <QButtonGroup>
+#include <QLabel>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QLoggingCategory>
 #include <QPointer>
 #include <QPushButton>
@@ -115,6 +119,51 @@ private slots:
     }
 
     // Closed, it only hides; the next press opens a new one on the default list again.
+    // Frequency 1 set from outside recomputes as a typed one: Frequency 2, the note, the octave.
+    void frequence1Posee()
+    {
+        Fenetre f;
+        QTest::keyClicks(f.champ("decimalEdit"), QStringLiteral(".5"));
+        f.w.setFrequency1(261.6255653);
+        QCOMPARE(f.champ("freq1Edit")->text(), QStringLiteral("261.626"));
+        QCOMPARE(f.w.frequency1(), 261.626f);
+        QVERIFY2(f.champ("freq2Edit")->text().startsWith(QStringLiteral("392.4:")), qPrintable(f.champ("freq2Edit")->text()));
+        QCOMPARE(enfant<QButtonGroup>(&f.w, "notesGroup")->checkedId(), 1); // Do
+        QCOMPARE(enfant<QSpinBox>(&f.w, "octaveSpin")->value(), 4);
+        QCOMPARE(enfant<QLabel>(&f.w, "statusLabel")->text(), QString());
+
+        // Refused as a typed 5 Hz is: shown, reported, nothing recomputed.
+        f.w.setFrequency1(5);
+        QCOMPARE(f.champ("freq1Edit")->text(), QStringLiteral("5"));
+        QVERIFY(enfant<QLabel>(&f.w, "statusLabel")->text().contains(QString::fromUtf8("Fréquence non permise")));
+        QVERIFY(f.champ("freq2Edit")->text().startsWith(QStringLiteral("392.4:")));
+    }
+
+    // "Importer…" a mapping with A4 = 415 Hz on key 69: the tempered list's degree 0, C4, is
+    // 246.76 Hz in the main window, a Si3 for its La 4 at 440 Hz.
+    void clavierImporte()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("baroque.kbm"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("! baroque.kbm\n12\n0\n127\n60\n69\n415.0\n12\n0\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n");
+        file.close();
+        Fenetre f;
+        IntervDlg *d = f.ouvrir();
+        QVERIFY(d->loadDom(QStringLiteral("interval_lists/temperament_egal_12.int")));
+        d->setOpenPrompt([&](QWidget *, const QString &, const QString &, const QString &) { return path; });
+        QTest::mouseClick(enfant<QPushButton>(d, "importerButton"), Qt::LeftButton);
+        QCOMPARE(f.champ("freq1Edit")->text(), QStringLiteral("246.76"));
+        QVERIFY2(f.champ("freq2Edit")->text().startsWith(QStringLiteral("246.8:")), qPrintable(f.champ("freq2Edit")->text()));
+        QCOMPARE(enfant<QButtonGroup>(&f.w, "notesGroup")->checkedId(), 7);
+        QCOMPARE(enfant<QSpinBox>(&f.w, "octaveSpin")->value(), 3);
+
+        // The list then plays over it: a click on the fifth, Sol, gives 369.7 Hz.
+        f.cliquer(d, 4, 0);
+        QVERIFY2(f.champ("freq2Edit")->text().startsWith(QStringLiteral("369.7:")), qPrintable(f.champ("freq2Edit")->text()));
+    }
+
     void fermePuisRouvre()
     {
         Fenetre f;

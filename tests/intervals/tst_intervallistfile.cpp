@@ -4,13 +4,12 @@
 #include "intervals/IntervalListFile.h"
 
 #include "tests/support/FailedWrite.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QtTest>
 #include <QDomDocument>
 #include <QProcess>
 
-#include <sys/resource.h>
-#include <csignal>
 #include <cmath>
 
 Q_DECLARE_METATYPE(Interval)
@@ -61,29 +60,6 @@ QString xpath(const QString &path, const QString &expression)
 }
 
 /// Limits the size of the files this process writes, so that a write fails as on a full disk
-/// (root ignores permissions, not this limit).
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
-
 const char *const kFourOfFive =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
     "<intervalList>\n"
@@ -340,7 +316,7 @@ private slots:
             big.intervals << created(k * 0.6f);
         QString error;
         {
-            FileSizeLimit limit(4096);
+            zibtest::FileSizeLimit limit(4096);
             QVERIFY(!IntervalListFile::write(path, big, &error));
         }
         QVERIFY(!error.isEmpty());
@@ -353,7 +329,7 @@ private slots:
             small.intervals << created(k * 40.0f);
         error.clear();
         {
-            FileSizeLimit limit(1024);
+            zibtest::FileSizeLimit limit(1024);
             QVERIFY(!IntervalListFile::write(path, small, &error));
         }
         QVERIFY(!error.isEmpty());

@@ -5,10 +5,12 @@
 
 #include "intervals/IntervDlg.h"
 #include "intervals/ListView.h"
-#include "FakeMainWindow.h"
+#include "tests/support/FakeMainWindow.h"
 #include "ModalBoxes.h"
 #include "tests/support/Enfant.h"
 #include "tests/support/FailedWrite.h"
+
+#include "tests/support/FileSizeLimit.h"
 
 #include <QtTest>
 #include <QCheckBox>
@@ -24,8 +26,6 @@
 #include <QTextEdit>
 #include <QTreeView>
 
-#include <sys/resource.h>
-#include <csignal>
 
 namespace {
 
@@ -119,28 +119,6 @@ struct Dialogue
         tree->setCurrentIndex(index);
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(index).center());
     }
-};
-
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_handler)(int) = nullptr;
 };
 
 } // namespace
@@ -639,7 +617,7 @@ private slots:
             t.ajouter(QString::number(k * 20));
         t.saveAnswer = chemin;
         {
-            FileSizeLimit limite(1024);
+            zibtest::FileSizeLimit limite(1024);
             t.cliquer("enregistrerButton");
         }
         QCOMPARE(boites.seen.size(), 1);
@@ -722,7 +700,7 @@ private slots:
         Dialogue t;
         ModalBoxes boites;
         t.main.f1 = 5;
-        t.main.dureeS = 0.02f;
+        t.main.durationS = 0.02f;
         t.cliquer("nouveauButton");
         for (const char *c : {"100", "710", "750"})
             t.ajouter(QString::fromLatin1(c));
@@ -741,7 +719,7 @@ private slots:
         Dialogue t;
         ModalBoxes boites;
         t.main.f1 = 5;
-        t.main.dureeS = 0.02f;
+        t.main.durationS = 0.02f;
         t.cliquer("nouveauButton");
         for (const char *c : {"100", "710", "750"})
             t.ajouter(QString::fromLatin1(c));
@@ -755,8 +733,8 @@ private slots:
     {
         Dialogue t;
         ModalBoxes boites;
-        t.main.forme = 5;
-        t.main.dureeS = 0.02f;
+        t.main.shape = 5;
+        t.main.durationS = 0.02f;
         t.cliquer("nouveauButton");
         t.ajouter(QStringLiteral("100"));
         t.ajouter(QStringLiteral("200"));
@@ -772,7 +750,7 @@ private slots:
     void stopPendantLAttente()
     {
         Dialogue t;
-        t.main.dureeS = 10;
+        t.main.durationS = 10;
         t.cliquer("nouveauButton");
         t.ajouter(QStringLiteral("100"));
         t.cliquer("jouerListeButton");

@@ -3,7 +3,7 @@
 // 100 ms blocks, each measured independently of the program.
 
 #include "intervals/IntervDlg.h"
-#include "FakeMainWindow.h"
+#include "tests/support/FakeMainWindow.h"
 #include "tests/support/AudioCheck.h"
 #include "tests/support/AudioRecorder.h"
 #include "tests/support/Enfant.h"
@@ -34,7 +34,7 @@ private slots:
         constexpr int kBlock = kRate / 10;
         FakeMainWindow main;
         main.f1 = 440;
-        main.dureeS = 0.5f;
+        main.durationS = 0.5f;
         IntervDlg d(&main);
         d.show();
         const float sizes[3] = {0, 386.314f, 701.955f}; // 440, 550 and 660 Hz

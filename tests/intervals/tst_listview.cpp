@@ -3,7 +3,7 @@
 
 #include "intervals/IntervDlg.h"
 #include "intervals/ListView.h"
-#include "FakeMainWindow.h"
+#include "tests/support/FakeMainWindow.h"
 #include "tests/support/Enfant.h"
 
 #include <QtTest>

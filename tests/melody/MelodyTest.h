@@ -4,7 +4,7 @@
 // What the melody editor's tests share: a main window that only answers the editor's questions,
 // the interval lists the editor is opened on, and the messages it shows, read and closed.
 
-#include "app/MainWindow.h"
+#include "tests/support/FakeMainWindow.h"
 #include "intervals/ListInterv.h"
 #include "tests/support/Enfant.h"
 
@@ -15,26 +15,6 @@
 #include <QTimer>
 
 #include <cmath>
-
-/// The main window as the melody editor sees it: a model and, when set, the interval list
-/// dialog's current list.
-class FakeMainWindow : public MainWindow
-{
-public:
-    Modmod *model = nullptr;
-    const ListInterv *list = nullptr;
-
-    float frequency1() const override { return 440.f; }
-    float decimalRatio() const override { return 1.f; }
-    float duration() const override { return 1.f; }
-    int waveform() const override { return 0; }
-    int freqEch() const override { return 44100; }
-    Modmod *modele() const override { return model; }
-    void setModele(Modmod *m) override { model = m; }
-    void deg2interv(const ListInterv &, int) override {}
-    const ListInterv *intervalList() const override { return list; }
-    void openMelodyEditor(QWidget *, const ListInterv &) override {}
-};
 
 /// The default list agreed between developers: the twelve tempered steps and the 5-limit just
 /// intervals side by side, 24 degrees sorted by cents.

@@ -4,7 +4,7 @@
 
 #include "EditorTest.h"
 
-#include "app/MainWindow.h"
+#include "tests/support/FakeMainWindow.h"
 #include "modal/ModeChart.h"
 #include "modal/ModelDocument.h"
 #include "modal/PhysicalModel.h"
@@ -18,24 +18,6 @@
 #include <memory>
 
 namespace {
-
-/// The main window as the editor sees it: it records the models it is given.
-class FakeMainWindow : public MainWindow
-{
-public:
-    QList<Modmod *> models;
-
-    float frequency1() const override { return 440; }
-    float decimalRatio() const override { return 1; }
-    float duration() const override { return 1; }
-    int waveform() const override { return 5; }
-    int freqEch() const override { return 44100; }
-    Modmod *modele() const override { return models.isEmpty() ? nullptr : models.last(); }
-    void setModele(Modmod *model) override { models << model; }
-    void deg2interv(const ListInterv &, int) override {}
-    const ListInterv *intervalList() const override { return nullptr; }
-    void openMelodyEditor(QWidget *, const ListInterv &) override {}
-};
 
 QString utf8s(const char *s)
 {

@@ -5,6 +5,8 @@
 #include "tests/support/FailingFolder.h"
 #include "tests/support/WavReaders.h"
 
+#include "tests/support/FileSizeLimit.h"
+
 #include <QtTest>
 
 #include <QBuffer>
@@ -12,10 +14,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
 
 #include <cmath>
-#include <csignal>
 #include <memory>
 #include <vector>
 
@@ -54,29 +54,6 @@ Samples samplesOf(const QByteArray &b)
 
 using zibtest::banque;
 using zibtest::modeUnique;
-
-// Limits the size of the files this process writes, so that a write fails part-way even for root.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit l = m_saved;
-        l.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &l);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
-};
 
 const QByteArray kAncien("ancien contenu");
 
@@ -500,7 +477,7 @@ void TestSyntheseSave::echecDEcritureGardeLAncienFichier()
     ecrisAncien();
     {
         // 10 kB may be written by this process: one second of sound (88 kB) fails part-way.
-        FileSizeLimit limite(10000);
+        zibtest::FileSizeLimit limite(10000);
         QVERIFY(!syntheseSave(440.f, 1.f, 0, 44100.f, &fichier));
         auto m = modeUnique(1.f);
         bool ecrit = true;

@@ -179,8 +179,10 @@ void TestAccordeurSon::la440()
     QVERIFY2(std::fabs(enfant<QLCDNumber>(&d, "lcd")->value() - attendu) <= tolerance, qPrintable(detections.liste()));
     QVERIFY(enfant<QLabel>(&d, "labelNote")->text().contains(utf8("La♮4")));
     // The meter shows the tone's level: half of full scale (the server may overshoot by a few %).
-    const double niveau = enfant<VuMetre>(&d, "vuMetre")->level();
-    QVERIFY2(niveau > 0.45 && niveau < 0.56, qPrintable(QString::number(niveau)));
+    // It follows every chunk, so a chunk that a loaded machine delivers late and short of sound
+    // reads lower for a moment: the next ones read the tone again.
+    const auto level = [&d] { return enfant<VuMetre>(&d, "vuMetre")->level(); };
+    QTRY_VERIFY2_WITH_TIMEOUT(level() > 0.45 && level() < 0.56, qPrintable(QString::number(level())), 1000);
     auto *aiguille = enfant<QDial>(&d, "aiguille");
     QCOMPARE(aiguille->palette().color(QPalette::Button), QColor(Qt::red));
     if (std::fabs(attendu - 441.0) < 1e-6 && tolerance < 0.01) {
