@@ -57,6 +57,47 @@ INT = {
     "unclosed": '<intervalList><header title="t"><desc>',
 }
 
+# ---- .scl
+SCL = {
+    "meantone": "! meantone.scl\n!\nQuarter-comma meantone\n 12\n!\n 76.04900 C#\n 193.15686\n 310.26372\n"
+    " 5/4 E\n 503.42157\n 579.46057\n 696.57843\n 25/16\n 889.73529\n 1006.84314\n 1082.89214\n 2/1\n",
+    "tritave": "! bp.scl\nBohlen-Pierce\n 13\n 27/25\n 25/21\n 9/7\n 7/5\n 75/49\n 5/3\n 9/5\n 49/25\n"
+    " 15/7\n 7/3\n 63/25\n 25/9\n 3\n",
+    "empty_description_zero_pitches": "!\n\n 0\n",
+    "comments_everywhere_crlf": "! a\r\n! b\r\nx\r\n! c\r\n 3\r\n! d\r\n 100.\r\n! e\r\n .5 demi\r\n 2 octave\r\n",
+    "bom_and_latin1": b"\xef\xbb\xbf! \xe9\n\xe9t\xe9 \xff\n 1\n 3/2 quinte\n",
+    "fewer_than_announced": "x\n 5\n 100.0\n 200.0\n",
+    "count_missing": "description seule\n",
+    "zero_denominator": "x\n 1\n 3/0\n",
+    "negative_and_zero_ratio": "x\n 2\n -3/2\n 0/1\n",
+    "huge_terms": "x\n 2\n 2147483647/1\n 2147483648/2\n",
+    "huge_cents": "x\n 3\n 99999.999\n -99999.999\n 100000.5\n",
+    "tiny_cents": "x\n 2\n 0.0000001\n -0.000499\n",
+    "not_values": "x\n 3\n abc\n 1.2.3\n 4/5/6\n",
+    "long_line": "x\n 1\n " + "1" * 5000 + ".0\n",
+    "count_too_large": "x\n 10001\n",
+    "description_begins_with_bang": "!\n !important\n 1\n 2/1\n",
+}
+
+# ---- .kbm
+def kbm(*fields, mapping=()):
+    return "! test.kbm\n" + "".join("%s\n" % f for f in fields) + "".join("%s\n" % m for m in mapping)
+
+KBM = {
+    "twelve": kbm(12, 0, 127, 60, 69, "440.0", 12, mapping=range(12)),
+    "successive_keys": kbm(0, 0, 127, 60, 60, "261.625565", 0),
+    "unmapped_keys": kbm(12, 0, 127, 60, 69, "440.0", 12, mapping=[0, "x", 2, "x", 4, 5, "x", 7, "x", 9, "x", 11]),
+    "short_mapping": kbm(7, 10, 100, 62, 62, "293.66", 7, mapping=[0, 1, 2]),
+    "too_many_entries": kbm(2, 0, 127, 60, 60, "440", 2, mapping=[0, 1, 2]),
+    "tiny_frequency": kbm(1, 0, 127, 60, 60, "0.000000001", 1, mapping=[0]),
+    "largest_frequency": kbm(1, 0, 127, 60, 60, "1000000", 1, mapping=[0]),
+    "notes_out_of_range": kbm(12, 100, 20, 128, -1, "440", 12),
+    "fields_missing": kbm(12, 0, 127),
+    "not_numbers": kbm("douze", 0, 127, 60, 69, "4.4e2", 12),
+    "comments_crlf": "! a\r\n12\r\n! b\r\n0\r\n127\r\n60\r\n69\r\n440.\r\n12\r\n0\r\n!x\r\n1\r\n",
+    "huge_degrees": kbm(3, 0, 127, 0, 127, "440", 1000000, mapping=[1000000, 999999, "x"]),
+}
+
 # ---- .par
 PAR_HEAD = HEAD + '<?xml-stylesheet href="synthmod.xsl" type="text/xsl"?>\n'
 PAR = {
@@ -215,6 +256,10 @@ def main():
     copy_shipped("melody", "melodies", ".mel")
     for name, data in WAV.items():
         put("wavheader", name + ".wav", data)
+    for name, text in SCL.items():
+        put("scala", name + ".scl", text)
+    for name, text in KBM.items():
+        put("keyboardmapping", name + ".kbm", text)
     for name, data in ANALYSEUR.items():
         put("analyseur", name, data)
 
