@@ -3,6 +3,7 @@
 
 #include "intervals/KeyboardMapping.h"
 #include "intervals/ScalaFile.h"
+#include "tests/support/FailedWrite.h"
 
 #include <QtTest>
 
@@ -260,6 +261,18 @@ private slots:
                 1e-6 * r.mapping.referenceFrequency);
         // What was written once is written again alike.
         QCOMPARE(again.mapping.serialise(QStringLiteral("f.kbm")), file);
+    }
+    // A full disk and a folder that cannot be written: the old mapping stays byte for byte.
+    void ecrituresRatees_data() { zibtest::addFailedWriteRows(); }
+    void ecrituresRatees()
+    {
+        QFETCH(bool, large);
+        const KeyboardMapping m = KeyboardMapping::forScale(large ? ScalaFile::kMaxPitches : 12, 440);
+        zibtest::checkFailedWrite(QStringLiteral("clavier.kbm"), [&m](const QString &path) {
+            QString error;
+            const bool written = m.write(path, &error);
+            return written || error.isEmpty();
+        });
     }
 };
 
