@@ -11,6 +11,7 @@
 #include "synth/AudioPlay.h"
 #include "synth/Generator.h"
 #include "synth/LecteurFichier.h"
+#include "synth/Modmod.h"
 #include "synth/PeakVerdict.h"
 #include "synth/SampleRates.h"
 #include "synth/SyntheseSave.h"
@@ -59,6 +60,26 @@ QString g(double v, int digits)
 bool isSounding(const AudioPlay *player)
 {
     return player && player->state() == QAudio::ActiveState;
+}
+
+/// The closed tool windows of class T among window's children, which a new one replaces: a closed
+/// interval list dialog or model editor is hidden, not deleted, and every request makes a new one,
+/// so that opening and closing them would pile them up. One that still shows a window of its own
+/// (a melody editor opened from an interval list dialog, which dies with its dialog) stays.
+template <class T>
+QList<T *> closedWindows(QWidget *window)
+{
+    QList<T *> closed;
+    for (T *w : window->findChildren<T *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w->isVisible())
+            continue;
+        bool showing = false;
+        for (const QWidget *child : w->template findChildren<QWidget *>())
+            showing = showing || (child->isWindow() && child->isVisible());
+        if (!showing)
+            closed << w;
+    }
+    return closed;
 }
 
 QString defaultPrompt(bool save, QWidget *parent, const QString &caption, const QString &folder,
@@ -172,9 +193,10 @@ void Diapason::clearError()
     m_blinkTimer.stop();
 }
 
-void Diapason::showMessage(const QString &text)
+void Diapason::showMessage(const QString &text, const QString &detail)
 {
     m_ui.message->setText(text);
+    m_ui.message->setInformativeText(detail);
     m_ui.message->exec();
 }
 
@@ -586,14 +608,17 @@ void Diapason::saveTone(float freq, const QString &folder, bool longMessages)
         name += QLatin1String(".wav");
 
     const QString notWritten = tr("Impossible d'ouvrir le fichier pour écriture");
+    // The system's reason (a full disk, a folder that cannot be written), under the message.
+    QString reason;
     if (shape != WaveShape::Modal) {
-        if (!syntheseSave(freq, seconds, shape, rate, &name))
-            showMessage(notWritten);
+        if (!syntheseSave(freq, seconds, shape, rate, &name, &reason))
+            showMessage(notWritten, reason);
         return;
     }
 
     bool written = false;
-    const PeakVerdict verdict = judgePeak(syntheseSave(freq, seconds, m_modele, rate, &name, m_volume, &written));
+    const PeakVerdict verdict =
+        judgePeak(syntheseSave(freq, seconds, m_modele, rate, &name, m_volume, &written, &reason));
     switch (verdict.kind) {
     case PeakVerdict::Saturated:
         showMessage(longMessages
@@ -615,7 +640,7 @@ void Diapason::saveTone(float freq, const QString &folder, bool longMessages)
         break;
     }
     if (!written)
-        showMessage(notWritten);
+        showMessage(notWritten, reason);
 }
 
 void Diapason::volumeChange(int v)
@@ -646,6 +671,11 @@ void Diapason::choixParSynth()
     // One editor at a time: a new one, empty, unless the last one is still on the screen.
     if (m_modelEditor && m_modelEditor->isVisible())
         return;
+    for (MMod_Dom *closed : closedWindows<MMod_Dom>(this)) {
+        for (std::unique_ptr<Modmod> &bank : closed->takeBanks())
+            m_formerModels.push_back(std::move(bank));
+        delete closed;
+    }
     m_modelEditor = new MMod_Dom(this, this);
     m_modelEditor->setObjectName(QStringLiteral("modelEditor"));
     m_modelEditor->setModal(false);
@@ -673,6 +703,7 @@ void Diapason::DegDlg()
 {
     if (m_intervDlg && m_intervDlg->isVisible())
         return;
+    qDeleteAll(closedWindows<IntervDlg>(this));
     auto *dialog = new IntervDlg(this, this);
     dialog->setObjectName(QStringLiteral("intervDlg"));
     m_intervDlg = dialog;

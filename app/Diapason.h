@@ -10,6 +10,8 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 class QModelIndex;
 
@@ -103,7 +105,8 @@ private:
     void connectControls();
     void showError(const QString &html);
     void clearError();
-    void showMessage(const QString &text);
+    /// The window's message box, modal, with text and, below it, detail (empty: none).
+    void showMessage(const QString &text, const QString &detail = QString());
     void writeUnits(float cents);
     /// The interval list dialog's interval field, when a dialog exists, receives text (cents).
     void writeDialogInterval(const QString &text);
@@ -125,11 +128,14 @@ private:
     /// The latest tuner opened; null once it is closed (a closed tuner is deleted).
     QPointer<AccordeurDlg> m_tuner;
     Modmod *m_modele = nullptr;
-    /// The latest interval list dialog; a closed one is only hidden.
+    /// The latest interval list dialog. A closed one is hidden, not deleted, until the next one is
+    /// made (see closedWindows).
     QPointer<IntervDlg> m_intervDlg;
-    /// The latest model editor opened. A closed one is hidden, not deleted: the models it selected
-    /// stay alive for the tones that use them.
+    /// The latest model editor opened. A closed one is hidden, not deleted, until the next one is
+    /// made (see closedWindows).
     QPointer<MMod_Dom> m_modelEditor;
+    /// The models of the model editors that went: the current one, and tones, may still use them.
+    std::vector<std::unique_ptr<Modmod>> m_formerModels;
     int m_volume = 0; ///< dB, −50 … 50: gain of the modal renderings
     // The tones of Frequency 1 and 2, children of the window; null when not playing.
     AudioPlay *m_player1 = nullptr;

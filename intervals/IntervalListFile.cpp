@@ -1,5 +1,7 @@
 #include "intervals/IntervalListFile.h"
 
+#include "app/XmlDepth.h"
+
 #include <QCoreApplication>
 #include <QDomDocument>
 #include <QFile>
@@ -136,9 +138,21 @@ IntervalListFile::ReadResult IntervalListFile::read(const QString &path)
         result.status = ReadStatus::CannotOpen;
         return result;
     }
-    QDomDocument doc;
-    const bool parsed = doc.setContent(&file);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.status = ReadStatus::CannotOpen;
+        return result;
+    }
     file.close();
+    return parse(bytes);
+}
+
+IntervalListFile::ReadResult IntervalListFile::parse(const QByteArray &bytes)
+{
+    ReadResult result;
+    QDomDocument doc;
+    // Too deep for Qt's parser, which would overflow the stack.
+    const bool parsed = XmlDepth::within(bytes) && doc.setContent(bytes);
     const QDomElement root = doc.elementsByTagName(kRoot).item(0).toElement();
     if (!parsed || root.isNull()) {
         result.status = ReadStatus::NotAList;

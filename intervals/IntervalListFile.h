@@ -80,10 +80,15 @@ public:
     /// as it was. False on failure with the system's description of the error in *error.
     static bool write(const QString &path, const Contents &contents, QString *error);
 
-    /// Reads the file at path. Child nodes of "list" that are not elements (comments, processing
-    /// instructions) are skipped; every element among them is one interval, whose "cent" and
-    /// "frac" read as 0 when they are not finite numbers.
+    /// Reads the file at path (see parse). Missing when there is no file, CannotOpen when it
+    /// cannot be read.
     static ReadResult read(const QString &path);
+
+    /// Reads a document from its bytes: Ok, or NotAList (also for elements nested deeper than
+    /// XmlDepth::kMaxDepth, which the parser cannot take). Child nodes of "list" that are not
+    /// elements (comments, processing instructions) are skipped; every element among them is one
+    /// interval, whose "cent" and "frac" read as 0 when they are not finite numbers.
+    static ReadResult parse(const QByteArray &bytes);
 };
 
 #endif

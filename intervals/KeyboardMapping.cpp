@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -60,6 +61,17 @@ bool readInteger(const QString &word, qint64 *value)
 }
 
 /// A decimal number: digits with at most one point ("440", "440.", "261.6255653").
+/// A frequency as the reader takes it back: decimals only, at least six, and as many more as
+/// keep six significant digits of a frequency below 1 Hz (0.000000 would be refused).
+QString frequencyText(double hz)
+{
+    // The decimals follow the value rounded to six digits, so that 0.0000099999999 and the
+    // 0.00001 it is written as are written alike.
+    const double rounded = QString::number(hz, 'g', 6).toDouble();
+    const int decimals = 6 + std::max(0, int(-std::floor(std::log10(rounded))));
+    return QString::number(hz, 'f', decimals);
+}
+
 bool readDecimal(const QString &word, double *value)
 {
     int pos = word.startsWith(QLatin1Char('+')) || word.startsWith(QLatin1Char('-')) ? 1 : 0;
@@ -256,7 +268,7 @@ QByteArray KeyboardMapping::serialise(const QString &fileName) const
 {
     const QString values[kFields] = {QString::number(mapSize),     QString::number(firstNote),
                                      QString::number(lastNote),    QString::number(middleNote),
-                                     QString::number(referenceNote), QString::number(referenceFrequency, 'f', 6),
+                                     QString::number(referenceNote), frequencyText(referenceFrequency),
                                      QString::number(octaveDegree)};
     // A name is one line, even one with a line break in it.
     QString name = fileName;

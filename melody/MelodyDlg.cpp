@@ -778,8 +778,8 @@ void MelodyDlg::loadDom(QString name)
             notes->setCellWidget(r, 1, degree);
 
             const int octave = note.oct.toInt();
-            lo = std::min(lo, octave);
-            hi = std::max(hi, octave);
+            lo = std::min(lo, scoreOctave(octave));
+            hi = std::max(hi, scoreOctave(octave));
             notes->setCellWidget(r, 2, newOctaveSpin(true, octave));
         }
         notes->sortItems(0, Qt::AscendingOrder);
@@ -935,7 +935,8 @@ void MelodyDlg::saveWave()
     const QString name = wavFileName(chosen);
     QString comment = wavComment(m_ui.tempoEdit->text(), m_ui.freqRefEdit->text(), m_ui.intervallesGroup->title(),
                                  m_ui.formeCombo->currentIndex());
-    if (writeWavFile(name, nbEchMix, float(fEch), tampon.get(), &comment))
+    QString reason;
+    if (writeWavFile(name, nbEchMix, float(fEch), tampon.get(), &comment, &reason))
         return;
     QMessageBox box(QMessageBox::Critical, tr("Erreur"),
                     tr("Le fichier son <b>%1</b> n'a pas pu être écrit : vérifiez que le dossier existe et accepte "
@@ -943,5 +944,7 @@ void MelodyDlg::saveWave()
                         .arg(name.toHtmlEscaped()),
                     QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("message"));
+    // The system's reason: a full disk is not a missing folder.
+    box.setInformativeText(reason);
     box.exec();
 }

@@ -1,5 +1,7 @@
 #include "melody/MelodyFile.h"
 
+#include "app/XmlDepth.h"
+
 #include "melody/MelodyRules.h"
 
 #include <QFile>
@@ -62,7 +64,8 @@ void readNotes(const QDomDocument &doc, MelodyDocument *melody)
 MelodyReadStatus parseMelody(const QByteArray &xml, MelodyDocument *melody)
 {
     QDomDocument doc;
-    if (!doc.setContent(xml))
+    // Too deep for Qt's parser, which would overflow the stack.
+    if (!XmlDepth::within(xml) || !doc.setContent(xml))
         return MelodyReadStatus::Malformed;
     MelodyDocument read;
     readHeader(doc, &read);
@@ -127,17 +130,17 @@ QDomDocument melodyDom(const MelodyDocument &melody)
 
 bool writeMelodyFile(const QString &path, const QDomDocument &doc, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    QByteArray bytes;
+    {
+        QTextStream out(&bytes);
+        out.setCodec("UTF-8");
+        doc.save(out, 2);
     }
-    QTextStream out(&file);
-    out.setCodec("UTF-8");
-    doc.save(out, 2);
-    out.flush();
-    if (out.status() != QTextStream::Ok || !file.commit()) {
+    QSaveFile file(path);
+    // Unbuffered: QSaveFile::commit() does not see a buffer it fails to flush (a full disk), and
+    // would put the cut file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() ||
+        !file.commit()) {
         if (error)
             *error = file.errorString();
         return false;

@@ -20,7 +20,8 @@ enum class MelodyReadStatus { Ok, Missing, Unreadable, Malformed };
 /// previous date and duration as numbers and written with 6 significant digits.
 MelodyReadStatus readMelodyFile(const QString &path, MelodyDocument *melody);
 
-/// The same from an XML text already in memory (Missing and Unreadable do not occur).
+/// The same from an XML text already in memory (Missing and Unreadable do not occur). A text
+/// nested deeper than XmlDepth::kMaxDepth, which the parser cannot take, is Malformed.
 MelodyReadStatus parseMelody(const QByteArray &xml, MelodyDocument *melody);
 
 /// The document a melody is written as: the XML declaration, the "xml-stylesheet" instruction

@@ -137,11 +137,17 @@ float melodyLength(const QVector<NoteRow> &rows)
     return duree;
 }
 
+int scoreOctave(int oct)
+{
+    return std::max(-kMaxScoreOctave, std::min(kMaxScoreOctave, oct));
+}
+
 void octaveRange(const QVector<int> &octaves, int *octMin, int *octMax)
 {
     int lo = 0;
     int hi = 0;
-    for (const int o : octaves) {
+    for (const int read : octaves) {
+        const int o = scoreOctave(read);
         if (lo > o)
             lo = o;
         else if (hi < o)

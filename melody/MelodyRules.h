@@ -49,9 +49,17 @@ ScoreFault checkScore(const QVector<NoteRow> &rows, int nbDeg);
 /// of the rows whose date and duration are both non-empty; 0 without rows.
 float melodyLength(const QVector<NoteRow> &rows);
 
+/// Farthest octave the score reaches, either way: an octave read from a file outside the spin
+/// boxes' range still extends the score to show it, but a value such as 1560563774 would make a
+/// drawing billions of pixels high.
+constexpr int kMaxScoreOctave = 10;
+
+/// An octave as the score's range takes it: bounded to ±kMaxScoreOctave.
+int scoreOctave(int oct);
+
 /// The octaves the score shows, recomputed from 0: starting from 0 … 0, each octave in turn
-/// lowers the bottom when it lies below it, else raises the top when it lies above it. The range
-/// therefore always holds octave 0.
+/// (bounded by scoreOctave) lowers the bottom when it lies below it, else raises the top when it
+/// lies above it. The range therefore always holds octave 0.
 void octaveRange(const QVector<int> &octaves, int *octMin, int *octMax);
 
 #endif

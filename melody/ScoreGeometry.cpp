@@ -15,7 +15,7 @@ int ScoreGeometry::widgetWidth(float duree, int echelle)
 
 int ScoreGeometry::drawingHeight(int octMin, int octMax)
 {
-    return (octMax + 1 - octMin) * kOctaveHeight;
+    return pixel((double(octMax) + 1 - double(octMin)) * kOctaveHeight);
 }
 
 int ScoreGeometry::width() const

@@ -22,7 +22,8 @@ public:
     /// Widget width, ⌈duree / echelle⌉ × 160 pixels.
     static int widgetWidth(float duree, int echelle);
 
-    /// Drawing height for an octave range, (octMax + 1 − octMin) × 102 pixels.
+    /// Drawing height for an octave range, (octMax + 1 − octMin) × 102 pixels, at most kMaxPixel
+    /// (ranges are bounded by scoreOctave; this keeps any other from overflowing).
     static int drawingHeight(int octMin, int octMax);
 
     /// W: the melody's length, duree × 160 / echelle rounded.

@@ -349,6 +349,12 @@ void MMod_Dom::modeleAppliquer()
         m_mainWindow->setModele(m_modmod);
 }
 
+std::vector<std::unique_ptr<Modmod>> MMod_Dom::takeBanks()
+{
+    m_modmod = nullptr;
+    return std::move(m_banks);
+}
+
 void MMod_Dom::setTypeAmort(int etat)
 {
     if (!m_modmod)

@@ -26,7 +26,7 @@ class Modmod;
 ///
 /// It starts without a document: "Nouveau", "Créer" or a successful "Ouvrir" makes one.
 /// Every bank it selects lives as long as the editor, since tones started with an earlier one
-/// may still be sounding; the main window keeps the editor (hidden when closed) until it goes.
+/// may still be sounding, unless the editor hands them over (takeBanks) before it goes.
 class MMod_Dom : public QDialog
 {
     Q_OBJECT
@@ -48,6 +48,9 @@ public:
     const ModelDocument *document() const { return m_document.get(); }
     /// The bank of the last "Selectionner"; null before.
     Modmod *modmod() const { return m_modmod; }
+    /// Every bank "Selectionner" made, handed over to whoever keeps them alive once this editor
+    /// goes (the main window may still play one); the editor keeps none.
+    std::vector<std::unique_ptr<Modmod>> takeBanks();
 
     /// Where the chart lies in this window, as a shift of the ModeChart coordinates: the staff
     /// follows the room kept for it in the creation group, the percussion marker the foot of the

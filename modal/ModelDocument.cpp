@@ -1,5 +1,7 @@
 #include "modal/ModelDocument.h"
 
+#include "app/XmlDepth.h"
+
 #include "synth/Modmod.h"
 
 #include <QDomProcessingInstruction>
@@ -209,12 +211,8 @@ bool ModelDocument::coefficients(QString *coeff0, QString *coeff1, QString *coef
     return true;
 }
 
-bool ModelDocument::save(const QString &path)
+QByteArray ModelDocument::serialise()
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-
     const QDomNode first = m_dom.firstChild();
     if (!first.isProcessingInstruction()) {
         const QDomProcessingInstruction declaration =
@@ -224,12 +222,24 @@ bool ModelDocument::save(const QString &path)
                                                             QStringLiteral("href=\"synthmod.xsl\" type=\"text/xsl\"")),
                           declaration);
     }
-
-    QTextStream stream(&file);
+    QByteArray bytes;
+    QTextStream stream(&bytes);
     stream.setCodec("UTF-8");
-    m_dom.save(stream, 2);
+    // UTF-8 whatever the declaration says: load() made it say so.
+    m_dom.save(stream, 2, QDomNode::EncodingFromTextStream);
     stream.flush();
-    if (stream.status() != QTextStream::Ok) {
+    return bytes;
+}
+
+bool ModelDocument::save(const QString &path)
+{
+    QSaveFile file(path);
+    // Unbuffered: QSaveFile::commit() does not see a buffer it fails to flush (a full disk), and
+    // would put the cut file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray bytes = serialise();
+    if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
     }
@@ -241,10 +251,19 @@ ModelDocument::LoadResult ModelDocument::load(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return NotOpened;
-    QDomDocument read;
-    if (!read.setContent(&file))
-        return NotParsed;
+    const QByteArray xml = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return NotOpened;
     file.close();
+    return parse(xml);
+}
+
+ModelDocument::LoadResult ModelDocument::parse(const QByteArray &xml)
+{
+    QDomDocument read;
+    // Too deep for Qt's parser, which would overflow the stack.
+    if (!XmlDepth::within(xml) || !read.setContent(xml))
+        return NotParsed;
 
     QDomElement root = read.firstChildElement(kModele);
     if (root.isNull())
@@ -259,11 +278,12 @@ ModelDocument::LoadResult ModelDocument::load(const QString &path)
     if (n < 0 || n > kMaxModes)
         return NotParsed;
 
-    // The parser hands the declaration back as version='1.0' encoding='UTF-8': a model saved
-    // again is written as it was read.
+    // The model is saved in UTF-8, so its declaration says UTF-8 whatever the file it came from
+    // said: a file declared ISO-8859-1 or CP949 was otherwise saved in that encoding, each
+    // character it lacks (the ⁻¹ of a description) becoming a '?'. The parser also hands a UTF-8
+    // declaration back as version='1.0' encoding='UTF-8': a model saved again is written as read.
     QDomProcessingInstruction declaration = read.firstChild().toProcessingInstruction();
-    if (declaration.target() == QLatin1String("xml") &&
-        declaration.data().contains(QLatin1String("UTF-8"), Qt::CaseInsensitive))
+    if (declaration.target() == QLatin1String("xml"))
         declaration.setData(kDeclaration);
 
     m_dom = read;

@@ -38,8 +38,8 @@ public:
     enum LoadResult {
         Loaded,    ///< the document now holds the file
         NotOpened, ///< the file could not be opened for reading
-        NotParsed, ///< not XML, or not a model: no `modele` with `entete` and `modes` first,
-                   ///< or a `nbmod` outside 0 … kMaxModes
+        NotParsed, ///< not XML (or nested deeper than XmlDepth::kMaxDepth), or not a model: no
+                   ///< `modele` with `entete` and `modes` first, or a `nbmod` outside 0 … kMaxModes
     };
 
     /// The largest `nbmod` a file may declare: a table of more rows would not be a model.
@@ -95,16 +95,23 @@ public:
     /// coeff0 … coeff2.
     bool coefficients(QString *coeff0, QString *coeff1, QString *coeff2) const;
 
-    /// Writes the document to path, indented by 2 spaces, in UTF-8. The first save inserts the
-    /// `xml` declaration and the `xml-stylesheet` instruction in front; later saves find them.
-    /// The file is replaced only once everything was written: on failure (false) an existing
-    /// file is left as it was.
+    /// The bytes save() writes: the document indented by 2 spaces, in UTF-8. The first call
+    /// inserts the `xml` declaration and the `xml-stylesheet` instruction in front; later calls
+    /// find them.
+    QByteArray serialise();
+
+    /// Writes serialise() to path. The file is replaced only once everything was written: on
+    /// failure (false) an existing file is left as it was.
     bool save(const QString &path);
 
-    /// Reads path into the document. Comments and stray text inside `modele` and `modes`, and
-    /// elements of `modes` other than `partiel`, are dropped, so that the indexes count modes.
+    /// Reads path into the document (see parse); NotOpened when it cannot be read.
     /// On failure the document is left as it was.
     LoadResult load(const QString &path);
+
+    /// Reads a model from the bytes of a file. Comments and stray text inside `modele` and
+    /// `modes`, and elements of `modes` other than `partiel`, are dropped, so that the indexes
+    /// count modes. On failure (NotParsed) the document is left as it was.
+    LoadResult parse(const QByteArray &xml);
 
     /// A modal bank of nbmod modes from the partiel elements (missing ones give modes of 0).
     /// With a law, the bank's damping follows it at synthesis (typeAmort 1, the law's

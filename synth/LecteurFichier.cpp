@@ -1,23 +1,15 @@
 #include "synth/LecteurFichier.h"
 
+#include "synth/WavHeader.h"
+
 #include <QAudioDeviceInfo>
 #include <QCoreApplication>
-#include <QFile>
 #include <QSound>
 #include <QSoundEffect>
 
 QSound *audio = nullptr;
 
 namespace {
-
-bool isWaveFile(const QString &fichier)
-{
-    QFile file(fichier);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray tete = file.read(12);
-    return tete.size() == 12 && tete.startsWith("RIFF") && tete.mid(8, 4) == "WAVE";
-}
 
 // A replaced sound can no longer be stopped or restarted: it goes when it has played to its end.
 // One that loops forever goes with the application, its parent.
@@ -39,7 +31,7 @@ void releaseWhenFinished(QSound *sound)
 
 bool playFich(QString fichier, bool boucle)
 {
-    if (QAudioDeviceInfo::defaultOutputDevice().isNull() || !isWaveFile(fichier))
+    if (QAudioDeviceInfo::defaultOutputDevice().isNull() || !WavHeader::readFile(fichier).playable())
         return false;
     QSound *const precedent = audio;
     QSound *const sound = new QSound(fichier, QCoreApplication::instance());

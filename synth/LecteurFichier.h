@@ -13,7 +13,8 @@ extern QSound *audio;
 /// Plays the WAV file fichier, endlessly when boucle is true, once otherwise; it becomes audio.
 /// A sound started before keeps playing and is released when it ends (or with the application).
 /// False, playing nothing and leaving audio as it was, when there is no default output device (no
-/// sound server: QSound would then fail silently) or fichier is not a readable RIFF WAVE file.
+/// sound server) or fichier is not a WAV file QSound plays (see WavHeader): QSound would then
+/// fail silently.
 bool playFich(QString fichier, bool boucle);
 
 /// Stops audio and returns true; when it has finished (or was stopped), plays it again from its

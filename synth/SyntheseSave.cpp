@@ -47,6 +47,15 @@ int truncatedInt(float v)
     return int(v);
 }
 
+// Opens file for writing without Qt's write buffer. QSaveFile::commit() does not see a buffer
+// it fails to flush: a file small enough to stay in the buffer until then (a few kilobytes) was
+// cut by a full disk, put in place of the old one and reported written. Unbuffered, every write
+// meets the disk at once and QDataStream sees it fail.
+bool openUnbuffered(QSaveFile *file)
+{
+    return file->open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
 void writeTag(QDataStream *flux, const char *tag)
 {
     flux->writeRawData(tag, 4);
@@ -180,20 +189,21 @@ bool ecritHeadFlux(QDataStream *flux, int nbEch, float freqEch, short *donnees,
 }
 
 bool writeWavFile(const QString &fichier, int nbEch, float freqEch, short *donnees,
-                  QString *commentaire)
+                  QString *commentaire, QString *erreur)
 {
     QSaveFile file(fichier);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QDataStream flux(&file);
-    if (!ecritHeadFlux(&flux, nbEch, freqEch, donnees, commentaire)) {
-        file.cancelWriting();
-        return false;
+    if (openUnbuffered(&file)) {
+        QDataStream flux(&file);
+        if (ecritHeadFlux(&flux, nbEch, freqEch, donnees, commentaire) && file.commit())
+            return true;
     }
-    return file.commit();
+    if (erreur)
+        *erreur = file.errorString();
+    file.cancelWriting();
+    return false;
 }
 
-bool syntheseSave(float freq, float duree, int forme, float freqEch, const QString *fichier)
+bool syntheseSave(float freq, float duree, int forme, float freqEch, const QString *fichier, QString *erreur)
 {
     const qint64 n = sampleCount(duree, freqEch);
     if (!fichier || n < 0)
@@ -204,14 +214,14 @@ bool syntheseSave(float freq, float duree, int forme, float freqEch, const QStri
         QString commentaire = QStringLiteral("Fondamental Frequency : ")
                               + QString::number(double(freq), 'g', 6)
                               + QStringLiteral(" Wave Shape %1").arg(forme);
-        return writeWavFile(*fichier, int(n), freqEch, donnees.get(), &commentaire);
+        return writeWavFile(*fichier, int(n), freqEch, donnees.get(), &commentaire, erreur);
     } catch (const std::bad_alloc &) {
         return false;
     }
 }
 
 float syntheseSave(float freq, float duree, Modmod *modele, float freqEch, const QString *fichier,
-                   int volumeDb, bool *ecrit)
+                   int volumeDb, bool *ecrit, QString *erreur)
 {
     if (ecrit)
         *ecrit = false;
@@ -235,21 +245,25 @@ float syntheseSave(float freq, float duree, Modmod *modele, float freqEch, const
 
     // Past the window nothing more is decided: the samples go to the file as they are made.
     QSaveFile file(*fichier);
-    if (!file.open(QIODevice::WriteOnly))
-        return pic;
-    QDataStream flux(&file);
-    if (!writeHeader(&flux, n, freqEch, &commentaire)) {
+    bool ok = false;
+    if (openUnbuffered(&file)) {
+        QDataStream flux(&file);
+        if (writeHeader(&flux, n, freqEch, &commentaire)) {
+            writeSamples(&flux, head.data(), std::min<qint64>(n, fenetre));
+            std::vector<short> bloc(kWriteChunk);
+            for (qint64 start = fenetre; start < n && flux.status() == QDataStream::Ok; start += kWriteChunk) {
+                const int m = int(std::min<qint64>(kWriteChunk, n - start));
+                ringInto(modele, gain, bloc.data(), 0, m);
+                writeSamples(&flux, bloc.data(), m);
+            }
+            ok = flux.status() == QDataStream::Ok && file.commit();
+        }
+    }
+    if (!ok) {
+        if (erreur)
+            *erreur = file.errorString();
         file.cancelWriting();
-        return pic;
     }
-    writeSamples(&flux, head.data(), std::min<qint64>(n, fenetre));
-    std::vector<short> bloc(kWriteChunk);
-    for (qint64 start = fenetre; start < n && flux.status() == QDataStream::Ok; start += kWriteChunk) {
-        const int m = int(std::min<qint64>(kWriteChunk, n - start));
-        ringInto(modele, gain, bloc.data(), 0, m);
-        writeSamples(&flux, bloc.data(), m);
-    }
-    const bool ok = flux.status() == QDataStream::Ok && file.commit();
     if (ecrit)
         *ecrit = ok;
     return pic;

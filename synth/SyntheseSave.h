@@ -21,16 +21,19 @@ bool ecritHeadFlux(QDataStream *flux, int nbEch, float freqEch, short *donnees,
 
 /// ecritHeadFlux to the file named fichier, atomically: the file appears, or is replaced, only
 /// when everything was written, so a failure leaves an existing file of that name intact.
-/// Returns true when the file was written.
+/// Returns true when the file was written; otherwise *erreur, when given, receives the system's
+/// description of the failure (empty when the system gave none).
 bool writeWavFile(const QString &fichier, int nbEch, float freqEch, short *donnees,
-                  QString *commentaire);
+                  QString *commentaire, QString *erreur = nullptr);
 
 /// Renders round(duree·freqEch) samples of the periodic waveform forme (0 … 4) at freq Hz and
 /// writes them to fichier with the comment "Fondamental Frequency : <freq> Wave Shape <forme>".
 /// The sine is the undamped resonator's ring (peak 32500·θ/sin θ, θ = 2π·freq/freqEch,
 /// saturated to the 16-bit range); the other shapes are fileValue of their phase. Another
-/// code writes silence. Returns true when the file was written.
-bool syntheseSave(float freq, float duree, int forme, float freqEch, const QString *fichier);
+/// code writes silence. Returns true when the file was written; otherwise *erreur, when given,
+/// receives the system's description of the failure.
+bool syntheseSave(float freq, float duree, int forme, float freqEch, const QString *fichier,
+                  QString *erreur = nullptr);
 
 /// Renders the modal sound of modele struck at fundamental freq (Hz), round(freqEch·duree)
 /// samples, with gain 25000·10^(volumeDb/20), and writes it to fichier with the comment
@@ -40,8 +43,9 @@ bool syntheseSave(float freq, float duree, int forme, float freqEch, const QStri
 /// truncation; above kSaturationPeak nothing is written. Samples after that window are not
 /// measured and saturate to the 16-bit range.
 /// Leaves modele normalised, rung and with its resonators built for freq (see Modmod).
-/// *ecrit, when given, is set to true only when the file was written.
+/// *ecrit, when given, is set to true only when the file was written; when a file that was to be
+/// written was not, *erreur, when given, receives the system's description of the failure.
 float syntheseSave(float freq, float duree, Modmod *modele, float freqEch, const QString *fichier,
-                   int volumeDb, bool *ecrit = nullptr);
+                   int volumeDb, bool *ecrit = nullptr, QString *erreur = nullptr);
 
 #endif

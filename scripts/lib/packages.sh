@@ -8,10 +8,11 @@ ZIB_BUILD_PACKAGES=(cmake g++ make qtbase5-dev qtmultimedia5-dev libqt5multimedi
 
 # Only the tests need these: a private sound server (pulseaudio, which brings pactl), sox for
 # reading WAV files back (soxi) and exiftool for their INFO list (sox skips it), xmllint for
-# reading the XML files back, a virtual X display and the tools that look at its windows, and what
-# builds and checks the Debian package (dpkg-shlibdeps, file, desktop-file-validate, appstreamcli).
+# reading the XML files back, a virtual X display and the tools that look at its windows, what
+# builds and checks the Debian package (dpkg-shlibdeps, file, desktop-file-validate, appstreamcli),
+# and clang with its runtime libraries (libFuzzer, the sanitizers) for the fuzz targets.
 ZIB_TEST_PACKAGES=(pulseaudio sox libimage-exiftool-perl libxml2-utils xvfb x11-utils
-                   dpkg-dev file desktop-file-utils appstream)
+                   dpkg-dev file desktop-file-utils appstream clang libclang-rt-dev)
 
 # What builds the Debian package: CPack computes its dependencies with dpkg-shlibdeps, which
 # recognises the program with file.

@@ -15,6 +15,7 @@ class Messages : public QObject
 {
 public:
     QStringList textes;
+    QStringList details; ///< the informative text under each
 
     explicit Messages(QWidget *fenetre)
     {
@@ -24,6 +25,7 @@ public:
             auto *box = fenetre->findChild<QMessageBox *>(QStringLiteral("message"));
             if (box && box->isVisible()) {
                 textes << box->text();
+                details << box->informativeText();
                 box->done(QMessageBox::Ok);
             }
         });

@@ -6,6 +6,7 @@
 #include "tests/support/Banques.h"
 #include "synth/Modmod.h"
 #include "FenetreTest.h"
+#include "tests/support/FailedWrite.h"
 #include "tests/support/SansServeur.h"
 #include "tests/support/WavReaders.h"
 
@@ -205,6 +206,33 @@ private slots:
         f.reponse = f.chemin(QStringLiteral("absent/son.wav"));
         f.cliquer("sauv1Button");
         QCOMPARE(f.messages.textes, QStringList{QString::fromUtf8("Impossible d'ouvrir le fichier pour écriture")});
+    }
+
+    void failedWrites_data() { zibtest::addFailedWriteRows(); }
+
+    // "Sauv. Fréq 1" with a waveform and "Sauv. Fréq 2" with the synthesis, on a full disk and
+    // into a folder that cannot be written: the old file stays, nothing is left behind, and the
+    // user is told, with the system's reason under the message.
+    void failedWrites()
+    {
+        QFETCH(bool, large);
+        const auto modele = zibtest::modeUnique();
+        for (const auto &save : {std::make_pair("sauv1Button", 0), std::make_pair("sauv2Button", 5)}) {
+            Fenetre f;
+            f.w.setModele(modele.get());
+            f.choisirForme(save.second);
+            f.duree(large ? QStringLiteral("1.5") : QStringLiteral("0.02"));
+            zibtest::checkFailedWrite(QStringLiteral("son.wav"), [&](const QString &path) {
+                f.reponse = path;
+                const int before = f.messages.textes.size();
+                f.cliquer(save.first);
+                return f.messages.textes.size() == before;
+            });
+            if (QTest::currentTestFailed())
+                return;
+            QCOMPARE(f.messages.textes, QStringList{QString::fromUtf8("Impossible d'ouvrir le fichier pour écriture")});
+            QVERIFY2(!f.messages.details.first().isEmpty(), save.first);
+        }
     }
 
     void etiquetteVolume_data()

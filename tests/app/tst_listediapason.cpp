@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QLoggingCategory>
+#include <QPointer>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTreeView>
@@ -173,9 +174,11 @@ private slots:
         QTest::mouseClick(enfant<QPushButton>(d, "fermerButton"), Qt::LeftButton);
         QVERIFY(!d->isVisible());
         QVERIFY(!f.w.intervalList());
+        QPointer<IntervDlg> closed = d;
         IntervDlg *e = f.ouvrir();
-        QVERIFY(e != d);
-        QVERIFY(e->isVisible());
+        // The closed dialog, hidden, goes when the new one comes.
+        QVERIFY(!closed);
+        QVERIFY(e && e->isVisible());
         QCOMPARE(e->liste().liste.size(), 24);
         QCOMPARE(f.w.intervalList(), &e->liste());
     }

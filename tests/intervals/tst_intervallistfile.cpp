@@ -3,6 +3,7 @@
 
 #include "intervals/IntervalListFile.h"
 
+#include "tests/support/FailedWrite.h"
 #include "tests/support/FileSizeLimit.h"
 
 #include <QtTest>
@@ -262,6 +263,11 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << int(ReadStatus::NotAList);
         QTest::newRow("another document") << QByteArray("<modele nbmod=\"2\"/>") << int(ReadStatus::NotAList);
         QTest::newRow("binary") << QByteArray("RIFF\0\0\0\0WAVEfmt ", 16) << int(ReadStatus::NotAList);
+        // Found by fuzzing: Qt's parser recursed once per level until the stack overflowed.
+        QTest::newRow("nested 60000 deep")
+            << "<intervalList><header><desc>" + QByteArray("<a>").repeated(60000) + QByteArray("</a>").repeated(60000)
+                   + "</desc></header><list/></intervalList>"
+            << int(ReadStatus::NotAList);
     }
     void mauvaisFichiers()
     {
@@ -277,6 +283,26 @@ private slots:
         QCOMPARE(IntervalListFile::read(dir.filePath(QStringLiteral("absent.int"))).status, ReadStatus::Missing);
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("dossier.int")));
         QCOMPARE(IntervalListFile::read(dir.filePath(QStringLiteral("dossier.int"))).status, ReadStatus::CannotOpen);
+    }
+
+    void failedWrites_data() { zibtest::addFailedWriteRows(); }
+
+    // A full disk at every stage of the file, and a folder that cannot be written: the old file
+    // stays byte for byte, no temporary file is left, and the error is given.
+    void failedWrites()
+    {
+        QFETCH(bool, large);
+        Contents big;
+        big.title = QStringLiteral("grande liste");
+        for (int k = 0; k < (large ? 1500 : 40); ++k)
+            big.intervals << created(k * 0.8f);
+        zibtest::checkFailedWrite(QStringLiteral("liste.int"), [&big](const QString &path) {
+            QString error;
+            const bool written = IntervalListFile::write(path, big, &error);
+            if (!written && error.isEmpty())
+                qWarning("no error given");
+            return written || error.isEmpty();
+        });
     }
 
     // A write that fails half-way (the file size limit stands for a full disk) or cannot start

@@ -8,6 +8,7 @@
 #include "tests/support/FakeMainWindow.h"
 #include "ModalBoxes.h"
 #include "tests/support/Enfant.h"
+#include "tests/support/FailedWrite.h"
 
 #include "tests/support/FileSizeLimit.h"
 
@@ -571,6 +572,38 @@ private slots:
         QCOMPARE(u.auteur->text(), QStringLiteral("Moi"));
         QCOMPARE(u.description->toPlainText(), QStringLiteral("ligne 1\nligne 2"));
         QCOMPARE(u.arbre(), QStringList{utf8("Sol-La [700;900[: Nouvelle Description à éditer")});
+    }
+
+    void failedWrites_data() { zibtest::addFailedWriteRows(); }
+
+    // "Enregistrer" on a full disk and into a folder that cannot be written: the old file stays,
+    // nothing is left behind, and the "Erreur" box gives the system's reason on its button.
+    void failedWrites()
+    {
+        QFETCH(bool, large);
+        Dialogue t;
+        ModalBoxes boites;
+        t.cliquer("nouveauButton");
+        for (int k = 0; k < (large ? 1500 : 20); ++k) {
+            Interval i;
+            i.cent = k * 0.8f;
+            i.frac = std::pow(2.0f, i.cent / 1200);
+            i.desc = QStringLiteral("intervalle %1").arg(k);
+            t.d.addInterv(&i);
+        }
+        zibtest::checkFailedWrite(QStringLiteral("liste.int"), [&](const QString &path) {
+            t.saveAnswer = path;
+            const int before = boites.seen.size();
+            t.cliquer("enregistrerButton");
+            return boites.seen.size() == before;
+        });
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(boites.seen.size(), 1);
+        QCOMPARE(boites.seen[0].title, QStringLiteral("Erreur"));
+        QCOMPARE(boites.seen[0].text, utf8("Impossible d'ouvrir le fichier pour écriture"));
+        QCOMPARE(boites.seen[0].buttons.size(), 1);
+        QVERIFY(!boites.seen[0].buttons[0].isEmpty());
     }
 
     void enregistrementRate()

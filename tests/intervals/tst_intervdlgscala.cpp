@@ -6,12 +6,14 @@
 // whole from 9 to 12 points.
 
 #include "intervals/IntervDlg.h"
+#include "intervals/IntervalListFile.h"
 #include "intervals/KeyboardMapping.h"
 #include "intervals/ScalaFile.h"
 #include "intervals/TemperamentChartDlg.h"
 #include "tests/support/FakeMainWindow.h"
 #include "ModalBoxes.h"
 #include "tests/support/Enfant.h"
+#include "tests/support/FailedWrite.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TextFit.h"
 
@@ -355,6 +357,75 @@ private slots:
         QCOMPARE(boites.seen.size(), 2);
         QCOMPARE(boites.seen[1].text, QString::fromUtf8("Fréquence 1 n'est pas une fréquence : rien n'a été exporté."));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("rien.scl"))));
+    }
+
+    // Exporter… and the chart's CSV on a full disk and into a folder that cannot be written: the
+    // old file stays byte for byte, nothing is left beside it, the user is told.
+    void exportsRates_data() { zibtest::addFailedWriteRows(); }
+    void exportsRates()
+    {
+        QFETCH(bool, large);
+        QTemporaryDir source;
+        QString list = QStringLiteral("interval_lists/pythagoricien.int");
+        if (large) {
+            // Beyond 64 KiB in the scale and in the chart: 1100 intervals with long descriptions.
+            IntervalListFile::Contents many;
+            many.title = QStringLiteral("grande");
+            for (int k = 0; k < 1100; ++k)
+                many.intervals << Interval{float(k), float(std::exp2(k / 1200.0)), QString(60, QLatin1Char('x'))};
+            list = source.filePath(QStringLiteral("grande.int"));
+            QString error;
+            QVERIFY2(IntervalListFile::write(list, many, &error), qPrintable(error));
+        }
+        Dialogue t;
+        ModalBoxes boites;
+        QVERIFY(t.d.loadDom(list));
+        const auto clickSaves = [&](const char *button, const char *errorBox) {
+            return [&t, &boites, button, errorBox](const QString &path) {
+                boites.seen.clear();
+                t.saveAnswer = path;
+                t.cliquer(button);
+                for (const auto &seen : boites.seen)
+                    if (seen.name == QLatin1String(errorBox))
+                        return false;
+                return boites.seen.isEmpty();
+            };
+        };
+        zibtest::checkFailedWrite(QStringLiteral("gamme.scl"), clickSaves("exporterButton", "erreurExport"));
+        if (QTest::currentTestFailed())
+            return;
+
+        t.cliquer("tableauButton");
+        TemperamentChartDlg *chart = t.tableau();
+        QVERIFY(chart);
+        chart->setSavePrompt([&t](QWidget *, const QString &, const QString &, const QString &) { return t.saveAnswer; });
+        zibtest::checkFailedWrite(QStringLiteral("tableau.csv"), [&](const QString &path) {
+            boites.seen.clear();
+            t.saveAnswer = path;
+            QTest::mouseClick(enfant<QPushButton>(chart, "csvButton"), Qt::LeftButton);
+            return boites.seen.isEmpty();
+        });
+    }
+
+    // The scale written but not its mapping (a folder stands where the .kbm would go): the user
+    // is told that only the mapping is missing.
+    void clavierRate()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("gamme.kbm")));
+        Dialogue t;
+        ModalBoxes boites;
+        QVERIFY(t.d.loadDom(QStringLiteral("interval_lists/pythagoricien.int")));
+        t.saveAnswer = dir.filePath(QStringLiteral("gamme.scl"));
+        t.cliquer("exporterButton");
+        QCOMPARE(boites.seen.size(), 1);
+        QCOMPARE(boites.seen[0].name, QStringLiteral("erreurExport"));
+        QVERIFY2(boites.seen[0].text.startsWith(QString::fromUtf8("La gamme est écrite, mais le fichier ") +
+                                                dir.filePath(QStringLiteral("gamme.kbm")) +
+                                                QString::fromUtf8(" n'a pas pu être écrit : ")),
+                 qPrintable(boites.seen[0].text));
+        QVERIFY(ScalaFile::read(t.saveAnswer).ok);
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("gamme.kbm"))).isDir());
     }
 
     // The chart of the list at Frequency 1; it follows the list while it is open, and Actualiser

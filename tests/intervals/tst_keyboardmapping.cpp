@@ -3,6 +3,7 @@
 
 #include "intervals/KeyboardMapping.h"
 #include "intervals/ScalaFile.h"
+#include "tests/support/FailedWrite.h"
 
 #include <QtTest>
 
@@ -232,6 +233,46 @@ private slots:
             QVERIFY(r.mapping.centsOfKey(48, equal12(), &cents, &why));
             QCOMPARE(cents, -1200.0);
         }
+    }
+    // A reference frequency the reader takes comes back from the export to six significant
+    // digits, however small: "0.000000" would be refused (found by fuzzing the reader).
+    void frequenceExportee_data()
+    {
+        QTest::addColumn<QByteArray>("written");
+        QTest::addColumn<QByteArray>("exported");
+        QTest::newRow("440") << QByteArray("440") << QByteArray("440.000000");
+        QTest::newRow("a few mHz") << QByteArray("0.00123456789") << QByteArray("0.001234568");
+        QTest::newRow("a nanohertz") << QByteArray("0.000000001") << QByteArray("0.000000001000000");
+        QTest::newRow("just under a power of ten") << QByteArray("0.0000099999999999999") << QByteArray("0.00001000000");
+        QTest::newRow("the largest") << QByteArray("1000000") << QByteArray("1000000.000000");
+    }
+    void frequenceExportee()
+    {
+        QFETCH(QByteArray, written);
+        QFETCH(QByteArray, exported);
+        const KeyboardMapping::ReadResult r =
+            KeyboardMapping::parse("1\n0\n127\n60\n60\n" + written + "\n1\n0\n");
+        QVERIFY2(r.ok, qPrintable(r.error));
+        const QByteArray file = r.mapping.serialise(QStringLiteral("f.kbm"));
+        QVERIFY2(file.contains("\n" + exported + "\n"), file.constData());
+        const KeyboardMapping::ReadResult again = KeyboardMapping::parse(file);
+        QVERIFY2(again.ok, qPrintable(again.error));
+        QVERIFY(qAbs(again.mapping.referenceFrequency - r.mapping.referenceFrequency) <=
+                1e-6 * r.mapping.referenceFrequency);
+        // What was written once is written again alike.
+        QCOMPARE(again.mapping.serialise(QStringLiteral("f.kbm")), file);
+    }
+    // A full disk and a folder that cannot be written: the old mapping stays byte for byte.
+    void ecrituresRatees_data() { zibtest::addFailedWriteRows(); }
+    void ecrituresRatees()
+    {
+        QFETCH(bool, large);
+        const KeyboardMapping m = KeyboardMapping::forScale(large ? ScalaFile::kMaxPitches : 12, 440);
+        zibtest::checkFailedWrite(QStringLiteral("clavier.kbm"), [&m](const QString &path) {
+            QString error;
+            const bool written = m.write(path, &error);
+            return written || error.isEmpty();
+        });
     }
 };
 

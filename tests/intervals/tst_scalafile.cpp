@@ -5,6 +5,7 @@
 #include "intervals/IntervalListFile.h"
 #include "intervals/ScalaFile.h"
 #include "intervals/ScalaLines.h"
+#include "tests/support/FailedWrite.h"
 #include "tests/support/FileSizeLimit.h"
 
 #include <QtTest>
@@ -381,6 +382,21 @@ private slots:
         error.clear();
         QVERIFY(!ScalaFile::write(dir.filePath(QStringLiteral("absent/l.scl")), u("x"), QString(), big, &error));
         QVERIFY(!error.isEmpty());
+    }
+    // A full disk at every stage of the file and a folder that cannot be written: the old scale
+    // stays byte for byte, nothing is left beside it, the reason is given.
+    void ecrituresRatees_data() { zibtest::addFailedWriteRows(); }
+    void ecrituresRatees()
+    {
+        QFETCH(bool, large);
+        QList<Interval> liste{interval(0, 1, QString())};
+        for (int k = 1; k <= (large ? 4000 : 12); ++k)
+            liste << interval(k * 0.3f, 1, u("degré"));
+        zibtest::checkFailedWrite(QStringLiteral("gamme.scl"), [&liste](const QString &path) {
+            QString error;
+            const bool written = ScalaFile::write(path, u("Gamme"), u("une description"), liste, &error);
+            return written || error.isEmpty();
+        });
     }
 };
 

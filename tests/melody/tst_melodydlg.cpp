@@ -7,10 +7,12 @@
 #include "MelodyTest.h"
 
 #include "melody/MelodyDlg.h"
+#include "melody/MelodyRules.h"
 #include "melody/ScaleView.h"
 #include "melody/ScoreView.h"
 #include "synth/WaveShapes.h"
 #include "tests/support/Banques.h"
+#include "tests/support/FailedWrite.h"
 #include "tests/support/WavReaders.h"
 
 #include <QtTest>
@@ -181,9 +183,12 @@ private slots:
     void openShippedMelodyAndRender();
     void saveAndReopen();
     void permissiveLoading();
+    void absurdOctaveInAFile();
     void loadFailuresKeepTheMelody();
     void invalidNoteKeepsTheFile();
     void saveWithoutNotes();
+    void failedWrites_data();
+    void failedWrites();
 
     void synthesisRefusals_data();
     void synthesisRefusals();
@@ -806,6 +811,26 @@ void TestMelodyDlg::saveAndReopen()
     QCOMPARE(e.score->octMin, -1);
 }
 
+// Found by fuzzing the reader: an octave of 1560563774 made the score's height overflow. The
+// score now reaches 10 octaves either way at most; the spin boxes still show their bounds and the
+// notes stay invalid for the check.
+void TestMelodyDlg::absurdOctaveInAFile()
+{
+    QTemporaryDir dir;
+    Editor e(steps(7));
+    Messages messages;
+    e.open(melodyFile(dir, QStringLiteral("o.mel"),
+                      "<note deg=\"1\" oct=\"01560563774\"/><note deg=\"2\" oct=\"-2147483648\"/>"));
+    QVERIFY(messages.shown.isEmpty());
+    QCOMPARE(e.notes->rowCount(), 2);
+    QCOMPARE(e.spin(0, 2)->value(), 2);
+    QCOMPARE(e.spin(1, 2)->value(), -2);
+    QCOMPARE(e.score->octMax, kMaxScoreOctave);
+    QCOMPARE(e.score->octMin, -kMaxScoreOctave);
+    QCOMPARE(e.score->hauteur, (2 * kMaxScoreOctave + 1) * 102);
+    QVERIFY(!e.score->grab().isNull());
+}
+
 // The reading rules as the tables show them.
 void TestMelodyDlg::permissiveLoading()
 {
@@ -945,6 +970,49 @@ void TestMelodyDlg::invalidNoteKeepsTheFile()
     QCOMPARE(messages.shown.size(), 3);
     QCOMPARE(messages.shown[2].first, QStringLiteral("Erreur"));
     QCOMPARE(messages.shown[2].second, utf8("Impossible d'ouvrir le fichier pour écriture"));
+}
+
+void TestMelodyDlg::failedWrites_data()
+{
+    zibtest::addFailedWriteRows();
+}
+
+// "Enregister" (the melody) and "Enregistrer" (its sound) on a full disk and into a folder that
+// cannot be written: the old file stays, nothing is left behind, the user is told.
+void TestMelodyDlg::failedWrites()
+{
+    QFETCH(bool, large);
+    QTemporaryDir dir;
+    QByteArray music;
+    const int notes = large ? 600 : 2;
+    for (int i = 0; i < notes; ++i)
+        music += QByteArray("<note date=\"") + QByteArray::number(i * 0.01) + "\" deg=\"" + QByteArray::number(i % 24) +
+                 "\" oct=\"0\" dur=\"" + (large ? "2" : "0.01") + "\" ampl=\"0.5\"/>";
+    Editor e;
+    e.open(melodyFile(dir, QStringLiteral("source.mel"), music));
+    QCOMPARE(e.notes->rowCount(), notes);
+    Messages messages;
+    e.synth->click();
+    QVERIFY2(e.wav->isEnabled(), qPrintable(messages.texts().join(QLatin1Char('|'))));
+
+    const struct { QPushButton *button; const char *name; const char *error; } saves[] = {
+        {e.enregister, "air.mel", "Impossible d'ouvrir le fichier pour écriture"},
+        {e.wav, "air.wav", "n'a pas pu être écrit"},
+    };
+    for (const auto &save : saves) {
+        messages.shown.clear();
+        zibtest::checkFailedWrite(QString::fromLatin1(save.name), [&](const QString &path) {
+            e.saveAnswer = path;
+            const int before = messages.shown.size();
+            save.button->click();
+            return messages.shown.size() == before;
+        });
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown[0].first, QStringLiteral("Erreur"));
+        QVERIFY2(messages.shown[0].second.contains(utf8(save.error)), qPrintable(messages.shown[0].second));
+    }
 }
 
 void TestMelodyDlg::saveWithoutNotes()

@@ -3,6 +3,8 @@
 
 #include "melody/MelodyFile.h"
 
+#include "tests/support/FailedWrite.h"
+
 #include <QtTest>
 
 #include <csignal>
@@ -45,6 +47,9 @@ private slots:
     void headerAndPointsAnywhere();
     void readFailures();
     void failedWriteKeepsTheFile();
+    void tooDeepIsMalformed();
+    void failedWrites_data();
+    void failedWrites();
 };
 
 // The declaration, the stylesheet, and the two levels of the root, indented by 2.
@@ -260,6 +265,44 @@ void TestMelodyFile::failedWriteKeepsTheFile()
 
     QVERIFY(!writeMelodyFile(dir.filePath(QStringLiteral("absent/x.mel")), melodyDom(m), &error));
     QVERIFY(!error.isEmpty());
+}
+
+// Found by fuzzing: Qt's parser recursed once per level until the stack overflowed.
+void TestMelodyFile::tooDeepIsMalformed()
+{
+    MelodyDocument doc;
+    doc.title = QStringLiteral("avant");
+    const QByteArray deep = QByteArray("<a>").repeated(60000) + QByteArray("</a>").repeated(60000);
+    const QByteArray header = "<header title=\"T\"><description>" + deep + "</description></header>";
+    QCOMPARE(parseMelody(melody("<note/>", header.constData()), &doc), MelodyReadStatus::Malformed);
+    QCOMPARE(doc.title, QStringLiteral("avant"));
+    // Nesting a file of the program's own never reaches is still read.
+    const QByteArray shallow = "<header title=\"T\"><description>" + QByteArray("<b>").repeated(100) + "x" +
+                               QByteArray("</b>").repeated(100) + "</description></header>";
+    QCOMPARE(parseMelody(melody("<note/>", shallow.constData()), &doc), MelodyReadStatus::Ok);
+    QCOMPARE(doc.description, QStringLiteral("x"));
+}
+
+void TestMelodyFile::failedWrites_data()
+{
+    zibtest::addFailedWriteRows();
+}
+
+// A full disk at every stage of the file, and a folder that cannot be written.
+void TestMelodyFile::failedWrites()
+{
+    QFETCH(bool, large);
+    MelodyDocument m;
+    m.title = QStringLiteral("longue");
+    for (int i = 0; i < (large ? 1500 : 40); ++i)
+        m.notes.append({QString::number(i * 0.5), QString::number(i % 7), QStringLiteral("0"), QStringLiteral("0.5"),
+                        QStringLiteral("0.8")});
+    const QDomDocument doc = melodyDom(m);
+    zibtest::checkFailedWrite(QStringLiteral("air.mel"), [&doc](const QString &path) {
+        QString error;
+        const bool written = writeMelodyFile(path, doc, &error);
+        return written || error.isEmpty();
+    });
 }
 
 QTEST_GUILESS_MAIN(TestMelodyFile)

@@ -161,6 +161,9 @@ void TestMelodyRules::octaveRange_data()
     QTest::newRow("1 and 2 keep 0") << QVector<int>{1, 2} << 0 << 2;
     QTest::newRow("below") << QVector<int>{-1, -2, 0} << -2 << 0;
     QTest::newRow("both sides") << QVector<int>{2, -1, 1} << -1 << 2;
+    // Octaves read from a file, found by fuzzing the reader: the score reaches 10 either way.
+    QTest::newRow("absurd, high") << QVector<int>{1560563774} << 0 << kMaxScoreOctave;
+    QTest::newRow("absurd, both") << QVector<int>{3, -2147483647 - 1, 2147483647} << -kMaxScoreOctave << kMaxScoreOctave;
 }
 
 void TestMelodyRules::octaveRange()
@@ -174,6 +177,8 @@ void TestMelodyRules::octaveRange()
     QCOMPARE(lo, low);
     QCOMPARE(hi, high);
     QCOMPARE(ScoreGeometry::drawingHeight(lo, hi), (high + 1 - low) * 102);
+    // Any other range stays a number of pixels.
+    QCOMPARE(ScoreGeometry::drawingHeight(-2147483647 - 1, 2147483647), kMaxPixel);
 }
 
 void TestMelodyRules::scoreTimeGrid_data()

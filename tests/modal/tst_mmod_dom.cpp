@@ -9,6 +9,7 @@
 #include "modal/ModelDocument.h"
 #include "modal/PhysicalModel.h"
 #include "synth/Modmod.h"
+#include "tests/support/FailedWrite.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TextFit.h"
 
@@ -122,6 +123,8 @@ private slots:
     void saveAndOpen();
     void savingTwice();
     void failedSave();
+    void failedWrites_data();
+    void failedWrites();
     void failedOpen_data();
     void failedOpen();
     void openInexact();
@@ -728,6 +731,44 @@ void TestMMod_Dom::failedSave()
     QCOMPARE(e.messages.shown, QStringList{utf8s("Erreur|Le modèle n'a pas été enregistré")});
     QCOMPARE(readFile(path), QByteArray("<modele>ancien</modele>"));
     QVERIFY(e.fileLabel->text().isEmpty());
+}
+
+void TestMMod_Dom::failedWrites_data()
+{
+    zibtest::addFailedWriteRows();
+}
+
+// "Enregistrer" on a full disk and into a folder that cannot be written, for a model of 20 modes
+// and one of 1500: the old file stays, nothing is left behind, the user is told.
+void TestMMod_Dom::failedWrites()
+{
+    QFETCH(bool, large);
+    QByteArray model("<modele><entete titre=\"grand\"><desc>x</desc></entete><modes nbmod=\"1500\">");
+    for (int i = 0; i < 1500; ++i)
+        model += "<partiel freq=\"" + QByteArray::number(1 + i * 0.37) + "\" amort=\"0.5\" poids=\"1\"/>";
+    model += "</modes></modele>";
+    const QString source = m_dir.filePath(QStringLiteral("source.par"));
+    writeFile(source, model);
+    Editor e;
+    if (large) {
+        e.openAnswer = source;
+        Editor::click(e.openButton);
+        QCOMPARE(e.table->rowCount(), 1500);
+    } else {
+        e.create(0, QStringLiteral("20"), QStringLiteral("0.3"));
+    }
+    e.messages.settle();
+    e.messages.shown.clear();
+    zibtest::checkFailedWrite(QStringLiteral("modele.par"), [&](const QString &path) {
+        e.saveAnswer = path;
+        const int before = e.messages.shown.size();
+        Editor::click(e.saveButton);
+        e.messages.settle();
+        return e.messages.shown.size() == before;
+    });
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(e.messages.shown, QStringList{utf8s("Erreur|Le modèle n'a pas été enregistré")});
 }
 
 void TestMMod_Dom::failedOpen_data()

@@ -4,6 +4,7 @@
 
 #include "modal/ModelDocument.h"
 #include "synth/Modmod.h"
+#include "tests/support/FailedWrite.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/XmlReader.h"
 
@@ -60,7 +61,11 @@ private slots:
     void coefficientsFollowTheBox();
     void savingTwiceAddsTheInstructionsOnce();
     void readBackAsWritten();
+    void otherEncodingsAreSavedAsUtf8_data();
+    void otherEncodingsAreSavedAsUtf8();
     void failedSaveKeepsTheOldFile();
+    void failedWrites_data();
+    void failedWrites();
     void refusedFiles_data();
     void refusedFiles();
     void modeCountDiffersFromTheElements();
@@ -288,6 +293,42 @@ void TestModelDocument::readBackAsWritten()
     QCOMPARE(readAll(again), readAll(path));
 }
 
+void TestModelDocument::otherEncodingsAreSavedAsUtf8_data()
+{
+    QTest::addColumn<QByteArray>("encoding");
+    QTest::newRow("ISO-8859-1") << QByteArray("ISO-8859-1");
+    QTest::newRow("CP949") << QByteArray("CP949");
+    QTest::newRow("windows-1252") << QByteArray("windows-1252");
+}
+
+// Found by fuzzing the reader: a model read from a file declared in another encoding was saved in
+// that encoding, every character it lacks becoming '?'. Saved again, it is UTF-8, declared so,
+// and nothing is lost.
+void TestModelDocument::otherEncodingsAreSavedAsUtf8()
+{
+    QFETCH(QByteArray, encoding);
+    const QString path = tempPath("encodage.par");
+    // Plain ASCII in every one of them; the accents come as character references.
+    write(path, "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>\n<modele><entete titre=\"Zo&#233;\" "
+                "auteur=\"&#8364;\"><desc>0.8 s&#8315;&#185; &#171;&#160;corde&#160;&#187;</desc></entete>"
+                "<modes nbmod=\"1\"><partiel freq=\"1\" amort=\"0.8\" poids=\"1\"/></modes></modele>\n");
+    ModelDocument d;
+    QCOMPARE(d.load(path), ModelDocument::Loaded);
+    const QString description = QString::fromUtf8("0.8 s\u207B\u00B9 \u00AB\u00A0corde\u00A0\u00BB");
+    QCOMPARE(d.description(), description);
+    const QString saved = tempPath("encodage-utf8.par");
+    QVERIFY(d.save(saved));
+    const QByteArray bytes = readAll(saved);
+    QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"));
+    QCOMPARE(xpath(saved, QStringLiteral("/modele/entete/desc")), description);
+    QCOMPARE(xpath(saved, QStringLiteral("/modele/entete/@titre")), QString::fromUtf8("Zo\u00E9"));
+    QCOMPARE(xpath(saved, QStringLiteral("/modele/entete/@auteur")), QString::fromUtf8("\u20AC"));
+    ModelDocument again;
+    QCOMPARE(again.load(saved), ModelDocument::Loaded);
+    QCOMPARE(again.description(), description);
+    QCOMPARE(again.author(), QString::fromUtf8("\u20AC"));
+}
+
 void TestModelDocument::failedSaveKeepsTheOldFile()
 {
     const QString path = tempPath("ancien.par");
@@ -308,6 +349,24 @@ void TestModelDocument::failedSaveKeepsTheOldFile()
     QCOMPARE(xpath(path, QStringLiteral("/modele/modes/@nbmod")), QStringLiteral("3"));
 }
 
+void TestModelDocument::failedWrites_data()
+{
+    zibtest::addFailedWriteRows();
+}
+
+// A full disk at every stage of the file, and a folder that cannot be written.
+void TestModelDocument::failedWrites()
+{
+    QFETCH(bool, large);
+    ModelDocument d;
+    for (int r = 0; r < (large ? 1500 : 40); ++r) {
+        QVERIFY(d.setValue(r, ModelDocument::Frequency, QString::number(1 + r * 0.37)));
+        QVERIFY(d.setValue(r, ModelDocument::Damping, QString::number(r * 0.1)));
+        QVERIFY(d.setValue(r, ModelDocument::Weight, QString::number(1.0 / (r + 1))));
+    }
+    zibtest::checkFailedWrite(QStringLiteral("grand.par"), [&d](const QString &path) { return d.save(path); });
+}
+
 void TestModelDocument::refusedFiles_data()
 {
     QTest::addColumn<QByteArray>("content");
@@ -325,6 +384,10 @@ void TestModelDocument::refusedFiles_data()
                                     << int(ModelDocument::NotParsed);
     QTest::newRow("absurd count") << QByteArray("<modele><entete><desc/></entete><modes nbmod=\"2000000000\"/></modele>")
                                   << int(ModelDocument::NotParsed);
+    // Found by fuzzing: Qt's parser recursed once per level until the stack overflowed.
+    QTest::newRow("nested 60000 deep") << "<modele><entete><desc>" + QByteArray("<a>").repeated(60000)
+                                              + QByteArray("</a>").repeated(60000) + "</desc></entete><modes/></modele>"
+                                       << int(ModelDocument::NotParsed);
     QTest::newRow("missing file") << QByteArray() << int(ModelDocument::NotOpened);
 }
 

@@ -3,6 +3,7 @@
 // for the pitch detectors with their Cramér–Rao bound.
 
 #include "tests/support/CaptureBuffer.h"
+#include "tests/support/FailingFolder.h"
 #include "tests/support/GeneratedTone.h"
 #include "tests/support/SineSource.h"
 #include "tests/support/ToneMeasurement.h"
@@ -77,6 +78,9 @@ private slots:
     void generatedTones_data();
     void generatedTones();
     void cramerRaoBound();
+    void failingFolderFull_data();
+    void failingFolderFull();
+    void failingFolderReadOnly();
 };
 
 void TestTestSupport::measuresTone_data()
@@ -346,6 +350,53 @@ void TestTestSupport::cramerRaoBound()
     QVERIFY2(std::fabs(sines[5] - 0.02) < 0.005, qPrintable(QString::number(sines[5])));
     // Clean, only the truncation to 16 bits is left: a bound thousands of times smaller.
     QVERIFY(generateTone(GeneratedTone::Sine, 41.0, 44100, 8192, kClean, 1).crbCents < 0.14 / 1000);
+}
+
+void TestTestSupport::failingFolderFull_data()
+{
+    QTest::addColumn<qint64>("room");
+    QTest::newRow("no room") << qint64(0);
+    QTest::newRow("three pages") << qint64(3 * 4096);
+}
+
+// A full folder takes what room it has left and not a byte more; the existing file stays, and a
+// healed folder takes everything again.
+void TestTestSupport::failingFolderFull()
+{
+    QFETCH(qint64, room);
+    zibtest::FailingFolder folder(zibtest::FailingFolder::Full);
+    QVERIFY(folder.isValid());
+    QVERIFY(folder.put(QStringLiteral("old"), "ancien"));
+    QVERIFY2(folder.fail(room), qPrintable(folder.how()));
+    const QByteArray big(room + 20000, 'x');
+    {
+        QFile f(folder.filePath(QStringLiteral("new")));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const qint64 written = f.write(big);
+        QVERIFY2(written < big.size(), qPrintable(folder.how()));
+        QVERIFY2(written <= room, qPrintable(QStringLiteral("%1: %2").arg(folder.how()).arg(written)));
+        QVERIFY2(room == 0 || written > 0, qPrintable(folder.how()));
+    }
+    QCOMPARE(folder.existing(QStringLiteral("old")), QByteArray("ancien"));
+    QCOMPARE(folder.files(), (QStringList{QStringLiteral("new"), QStringLiteral("old")}));
+    folder.heal();
+    QFile f(folder.filePath(QStringLiteral("new")));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    QCOMPARE(f.write(big), qint64(big.size()));
+}
+
+// Nothing is created in a read-only folder, not even by root; the existing file stays readable.
+void TestTestSupport::failingFolderReadOnly()
+{
+    zibtest::FailingFolder folder(zibtest::FailingFolder::ReadOnly);
+    QVERIFY(folder.isValid());
+    QVERIFY(folder.put(QStringLiteral("old"), "ancien"));
+    QVERIFY(folder.fail());
+    QFile f(folder.filePath(QStringLiteral("new")));
+    QVERIFY2(!f.open(QIODevice::WriteOnly), qPrintable(folder.how()));
+    QFile old(folder.filePath(QStringLiteral("old")));
+    QVERIFY2(!old.open(QIODevice::WriteOnly | QIODevice::Append), qPrintable(folder.how()));
+    QCOMPARE(folder.existing(QStringLiteral("old")), QByteArray("ancien"));
 }
 
 QTEST_GUILESS_MAIN(TestTestSupport)

@@ -3,6 +3,7 @@
 
 #include "synth/LecteurFichier.h"
 #include "synth/SyntheseSave.h"
+#include "synth/WavHeader.h"
 
 #include "tests/support/AudioCheck.h"
 #include "tests/support/AudioRecorder.h"
@@ -48,6 +49,8 @@ private slots:
     void sonRemplaceLibereQuandIlFinit();
     void fichierIllisible_data();
     void fichierIllisible();
+    void otherLayoutsPlay_data();
+    void otherLayoutsPlay();
 
 private:
     QString wav(const QString &nom, float freq, float duree);
@@ -171,6 +174,64 @@ void TestLecteurFichier::fichierIllisible()
     QSound *avant = audio;
     QVERIFY(!playFich(fichier, false));
     QCOMPARE(audio, avant);
+}
+
+void TestLecteurFichier::otherLayoutsPlay_data()
+{
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("bits");
+    QTest::addColumn<int>("rate");
+    QTest::newRow("8-bit mono at 8000 Hz") << 1 << 8 << 8000;
+    QTest::newRow("8-bit stereo at 22050 Hz") << 2 << 8 << 22050;
+    QTest::newRow("16-bit stereo at 48000 Hz") << 2 << 16 << 48000;
+    QTest::newRow("24-bit mono at 44100 Hz") << 1 << 24 << 44100;
+    QTest::newRow("32-bit mono at 48000 Hz") << 1 << 32 << 48000;
+}
+
+// What the header check lets through beside the program's own files QSound plays: 8-bit
+// (unsigned), 24- and 32-bit and stereo PCM, captured back at their pitch.
+void TestLecteurFichier::otherLayoutsPlay()
+{
+    QFETCH(int, channels);
+    QFETCH(int, bits);
+    QFETCH(int, rate);
+    const int frames = rate * 2;
+    QByteArray data;
+    for (int i = 0; i < frames; ++i) {
+        const double v = 0.6 * std::sin(2.0 * M_PI * 440.0 * i / rate);
+        for (int c = 0; c < channels; ++c) {
+            if (bits == 8) {
+                data.append(char(quint8(128 + std::lround(127 * v))));
+            } else {
+                // The top bits of a 32-bit value, low byte first.
+                const qint32 s = qint32(std::lround(2147483647.0 * v));
+                for (int k = 4 - bits / 8; k < 4; ++k)
+                    data.append(char((s >> (8 * k)) & 0xFF));
+            }
+        }
+    }
+    const auto le = [](quint32 v, int bytes) {
+        QByteArray b;
+        for (int k = 0; k < bytes; ++k)
+            b.append(char((v >> (8 * k)) & 0xFF));
+        return b;
+    };
+    const int block = channels * bits / 8;
+    QByteArray file = QByteArray("WAVEfmt ") + le(16, 4) + le(1, 2) + le(quint32(channels), 2) + le(quint32(rate), 4)
+                      + le(quint32(rate * block), 4) + le(quint32(block), 2) + le(quint32(bits), 2) + "data"
+                      + le(quint32(data.size()), 4) + data;
+    file.prepend(QByteArray("RIFF") + le(quint32(file.size()), 4));
+    const QString path = m_dir.filePath(QStringLiteral("autre-%1-%2-%3.wav").arg(channels).arg(bits).arg(rate));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(file), qint64(file.size()));
+    f.close();
+    QVERIFY(WavHeader::readFile(path).playable());
+
+    QVERIFY(playFich(path, false));
+    const ToneMeasurement m = capture(800);
+    QVERIFY2(m.valid && std::fabs(m.frequency - 440.0) <= 2.0, qPrintable(describe(m)));
+    QVERIFY(stopSonSynth());
 }
 
 QTEST_GUILESS_MAIN(TestLecteurFichier)

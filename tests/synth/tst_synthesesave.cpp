@@ -1,6 +1,8 @@
 #include "synth/Modmod.h"
 #include "tests/support/Banques.h"
 #include "synth/SyntheseSave.h"
+#include "tests/support/FailedWrite.h"
+#include "tests/support/FailingFolder.h"
 #include "tests/support/WavReaders.h"
 
 #include "tests/support/FileSizeLimit.h"
@@ -79,6 +81,8 @@ private slots:
     void sansModeSonoreRienNeDiviseParZero();
     void ecritureImpossible();
     void echecDEcritureGardeLAncienFichier();
+    void failedWrites_data();
+    void failedWrites();
     void saturationGardeLAncienFichier();
 
 private:
@@ -487,6 +491,54 @@ void TestSyntheseSave::echecDEcritureGardeLAncienFichier()
     // Without the limit the same call replaces the file.
     QVERIFY(syntheseSave(440.f, 1.f, 0, 44100.f, &fichier));
     QCOMPARE(readAll(fichier).size(), 88320);
+}
+
+void TestSyntheseSave::failedWrites_data()
+{
+    QTest::addColumn<QString>("writer");
+    QTest::addColumn<bool>("large");
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<double>("fraction");
+    for (const char *writer : {"writeWavFile", "sine", "modal"}) {
+        // The rows of addFailedWriteRows, once per writer.
+        const struct { const char *name; int failure; double fraction; } rows[] = {
+            {"disk full at once", zibtest::FailingFolder::Full, 0.0},
+            {"disk full half-way", zibtest::FailingFolder::Full, 0.5},
+            {"disk full in the last bytes", zibtest::FailingFolder::Full, 1.0},
+            {"read-only folder", zibtest::FailingFolder::ReadOnly, 0.0},
+        };
+        for (const bool large : {false, true}) {
+            for (const auto &row : rows)
+                QTest::addRow("%s, %s, %s", writer, large ? "large file" : "small file", row.name)
+                    << QString::fromLatin1(writer) << large << row.failure << row.fraction;
+        }
+    }
+}
+
+// A full disk at every stage of the file, and a folder that cannot be written, for the three
+// ways a WAV file is written: the melody's samples, the main window's waveforms and its modal
+// synthesis (which writes as it renders).
+void TestSyntheseSave::failedWrites()
+{
+    QFETCH(QString, writer);
+    QFETCH(bool, large);
+    // 2 kB or 100 kB of samples.
+    const float seconds = large ? 1.1f : 0.02f;
+    std::vector<short> samples(std::size_t(seconds * 44100));
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = short((i * 37) % 20000);
+    const auto modele = modeUnique(1.f);
+    zibtest::checkFailedWrite(QStringLiteral("son.wav"), [&](const QString &fichier) {
+        if (writer == QLatin1String("writeWavFile")) {
+            QString comment = QStringLiteral("Tempo : 60");
+            return writeWavFile(fichier, int(samples.size()), 44100.f, samples.data(), &comment);
+        }
+        if (writer == QLatin1String("sine"))
+            return syntheseSave(440.f, seconds, 0, 44100.f, &fichier);
+        bool ecrit = false;
+        syntheseSave(440.f, seconds, modele.get(), 44100.f, &fichier, 0, &ecrit);
+        return ecrit;
+    });
 }
 
 void TestSyntheseSave::saturationGardeLAncienFichier()
