@@ -3,11 +3,9 @@
 // prompts, closing a modified list, the walk of its playback (heard through the main window it
 // drives), and its texts in fonts of 9 to 12 points.
 
-#include "intervals/IntervDlg.h"
-#include "intervals/ListView.h"
-#include "tests/support/FakeMainWindow.h"
+#include "IntervDlgFixture.h"
 #include "ModalBoxes.h"
-#include "tests/support/Enfant.h"
+#include "intervals/ListView.h"
 #include "tests/support/FailedWrite.h"
 
 #include "tests/support/FileSizeLimit.h"
@@ -35,56 +33,15 @@ const char *const kFourOfFive =
     "<interval cent=\"701.955\" frac=\"1.5\" desc=\"c\"/><interval cent=\"1200\" frac=\"2\" desc=\"d\"/>"
     "</list></intervalList>";
 
-QString writeFile(const QString &path, const QByteArray &bytes)
+/// The dialog with the controls of its list editing.
+struct Dialogue : IntervDlgFixture
 {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-/// A dialog on a fake main window, shown, and its controls.
-struct Dialogue
-{
-    FakeMainWindow main;
-    IntervDlg d{&main};
     QLineEdit *interval = enfant<QLineEdit>(&d, "intervalEdit");
     QLabel *warning = enfant<QLabel>(&d, "warningLabel");
     QLabel *ecart = enfant<QLabel>(&d, "ecartLabel");
-    QLabel *fichier = enfant<QLabel>(&d, "fichierLabel");
-    QLineEdit *titre = enfant<QLineEdit>(&d, "titreEdit");
-    QLineEdit *auteur = enfant<QLineEdit>(&d, "auteurEdit");
-    QTextEdit *description = enfant<QTextEdit>(&d, "descriptionEdit");
     QComboBox *scheme = enfant<QComboBox>(&d, "schemeCombo");
-    QTreeView *tree = enfant<QTreeView>(&d, "treeView");
     QCheckBox *developper = enfant<QCheckBox>(&d, "developperCheck");
     ListView *vue = enfant<ListView>(&d, "listView");
-    QString saveAnswer;
-    QString openAnswer;
-    QStringList prompts;
-
-    Dialogue()
-    {
-        d.setSavePrompt([this](QWidget *, const QString &titre, const QString &dossier, const QString &filtre) {
-            prompts << titre + QLatin1Char('|') + dossier + QLatin1Char('|') + filtre;
-            return saveAnswer;
-        });
-        d.setOpenPrompt([this](QWidget *, const QString &titre, const QString &dossier, const QString &filtre) {
-            prompts << titre + QLatin1Char('|') + dossier + QLatin1Char('|') + filtre;
-            return openAnswer;
-        });
-        d.show();
-    }
-
-    QPushButton *bouton(const char *nom) { return enfant<QPushButton>(&d, nom); }
-    void cliquer(const char *nom) { QTest::mouseClick(bouton(nom), Qt::LeftButton); }
-    QStandardItemModel *modele() { return qobject_cast<QStandardItemModel *>(tree->model()); }
 
     /// Types cents into the interval field and presses "Ajouter".
     void ajouter(const QString &cents)

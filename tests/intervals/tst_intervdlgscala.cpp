@@ -5,12 +5,11 @@
 // temperament chart, which follows the list, is copied and saved as CSV, and shows its texts
 // whole from 9 to 12 points.
 
-#include "intervals/IntervDlg.h"
+#include "IntervDlgFixture.h"
 #include "intervals/IntervalListFile.h"
 #include "intervals/KeyboardMapping.h"
 #include "intervals/ScalaFile.h"
 #include "intervals/TemperamentChartDlg.h"
-#include "tests/support/FakeMainWindow.h"
 #include "ModalBoxes.h"
 #include "tests/support/Enfant.h"
 #include "tests/support/FailedWrite.h"
@@ -34,54 +33,16 @@
 
 namespace {
 
-QString writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 const QByteArray kMeantone = "! meantone.scl\n!\n! Pietro Aron, 1523\n! a quarter of a comma\nMeantone, part\n 5\n!\n"
                              " 193.15686 D\n 5/4 E\n 696.57843 G\n 2/1\n 889.73529 A\n";
 
 const QByteArray kMapping12 = "! a440.kbm\n12\n0\n127\n60\n69\n440.0\n12\n0\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n";
 
-/// A dialog on a fake main window, shown, and its controls.
-struct Dialogue
+/// The dialog with the labels of its Scala controls.
+struct Dialogue : IntervDlgFixture
 {
-    FakeMainWindow main;
-    IntervDlg d{&main};
-    QLineEdit *titre = enfant<QLineEdit>(&d, "titreEdit");
-    QLineEdit *auteur = enfant<QLineEdit>(&d, "auteurEdit");
-    QTextEdit *description = enfant<QTextEdit>(&d, "descriptionEdit");
-    QLabel *fichier = enfant<QLabel>(&d, "fichierLabel");
     QLabel *horsArbre = enfant<QLabel>(&d, "horsArbreLabel");
-    QTreeView *tree = enfant<QTreeView>(&d, "treeView");
-    QString saveAnswer;
-    QString openAnswer;
-    QStringList prompts;
 
-    Dialogue()
-    {
-        d.setSavePrompt([this](QWidget *, const QString &titre, const QString &dossier, const QString &filtre) {
-            prompts << titre + QLatin1Char('|') + dossier + QLatin1Char('|') + filtre;
-            return saveAnswer;
-        });
-        d.setOpenPrompt([this](QWidget *, const QString &titre, const QString &dossier, const QString &filtre) {
-            prompts << titre + QLatin1Char('|') + dossier + QLatin1Char('|') + filtre;
-            return openAnswer;
-        });
-        d.show();
-    }
-
-    void cliquer(const char *nom) { QTest::mouseClick(enfant<QPushButton>(&d, nom), Qt::LeftButton); }
     void importer(const QString &path)
     {
         openAnswer = path;
@@ -89,11 +50,10 @@ struct Dialogue
     }
     QStringList arbre()
     {
-        auto *modele = qobject_cast<QStandardItemModel *>(tree->model());
         QStringList rows;
-        for (int k = 0; k < modele->rowCount(); ++k) {
-            for (int r = 0; r < modele->item(k)->rowCount(); ++r)
-                rows << modele->item(k)->child(r)->text();
+        for (int k = 0; k < modele()->rowCount(); ++k) {
+            for (int r = 0; r < modele()->item(k)->rowCount(); ++r)
+                rows << modele()->item(k)->child(r)->text();
         }
         return rows;
     }
