@@ -61,15 +61,16 @@ bool readInteger(const QString &word, qint64 *value)
 }
 
 /// A decimal number: digits with at most one point ("440", "440.", "261.6255653").
-/// A frequency as the reader takes it back: decimals only, at least six, and as many more as
-/// keep six significant digits of a frequency below 1 Hz (0.000000 would be refused).
+/// A frequency as the reader takes it back: decimals only, six of them for 1 Hz and more, and
+/// for a lower frequency as many as keep seven significant digits (0.000000 would be refused).
+/// The decimals follow the exponent of the value rounded to those seven digits, the very
+/// rounding the text makes: a frequency written and read back is written again alike, even
+/// when the rounding carries into the next power of ten (0.0000099999999 is 0.00001000000).
 QString frequencyText(double hz)
 {
-    // The decimals follow the value rounded to six digits, so that 0.0000099999999 and the
-    // 0.00001 it is written as are written alike.
-    const double rounded = QString::number(hz, 'g', 6).toDouble();
-    const int decimals = 6 + std::max(0, int(-std::floor(std::log10(rounded))));
-    return QString::number(hz, 'f', decimals);
+    const QString rounded = QString::number(hz, 'e', 6);
+    const int exponent = rounded.mid(rounded.indexOf(QLatin1Char('e')) + 1).toInt();
+    return QString::number(hz, 'f', 6 + std::max(0, -exponent));
 }
 
 bool readDecimal(const QString &word, double *value)

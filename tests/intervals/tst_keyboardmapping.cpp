@@ -243,7 +243,9 @@ private slots:
         QTest::newRow("440") << QByteArray("440") << QByteArray("440.000000");
         QTest::newRow("a few mHz") << QByteArray("0.00123456789") << QByteArray("0.001234568");
         QTest::newRow("a nanohertz") << QByteArray("0.000000001") << QByteArray("0.000000001000000");
-        QTest::newRow("just under a power of ten") << QByteArray("0.0000099999999999999") << QByteArray("0.00001000000");
+        QTest::newRow("rounded up to a power of ten") << QByteArray("0.0000099999999999999") << QByteArray("0.00001000000");
+        QTest::newRow("just under a power of ten") << QByteArray("0.0000099999949999999") << QByteArray("0.000009999995");
+        QTest::newRow("a half") << QByteArray("0.5") << QByteArray("0.5000000");
         QTest::newRow("the largest") << QByteArray("1000000") << QByteArray("1000000.000000");
     }
     void frequenceExportee()
