@@ -761,19 +761,6 @@ void TestDiapason::intervalleDUneListe()
 
 namespace {
 
-/// The application font at a size in points for one test, restored after it.
-struct FontSize
-{
-    QFont before = QApplication::font();
-    explicit FontSize(int points)
-    {
-        QFont font = before;
-        font.setPointSize(points);
-        QApplication::setFont(font);
-    }
-    ~FontSize() { QApplication::setFont(before); }
-};
-
 /// A frequency, to 3 decimals, whose deviation from the nearest tempered note is cents.
 QString frequencyWithDeviation(int semitonesFromA4, double cents)
 {
@@ -784,16 +771,14 @@ QString frequencyWithDeviation(int semitonesFromA4, double cents)
 
 void TestDiapason::textsFitAtEveryFontSize_data()
 {
-    QTest::addColumn<int>("points");
-    for (int points : {9, 11, 12})
-        QTest::addRow("%d pt", points) << points;
+    zibtest::addFontSizeRows();
 }
 
 // Every control with the widest text it can show, the window sized once at its start.
 void TestDiapason::textsFitAtEveryFontSize()
 {
     QFETCH(int, points);
-    FontSize size(points);
+    const zibtest::ApplicationFontSize fontSize(points);
     Fenetre f;
     QVERIFY(QTest::qWaitForWindowExposed(&f.w));
     const auto whole = [&f](const char *state) {

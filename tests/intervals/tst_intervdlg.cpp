@@ -6,6 +6,7 @@
 #include "IntervDlgFixture.h"
 #include "ModalBoxes.h"
 #include "intervals/ListView.h"
+#include "tests/support/TextFit.h"
 #include "tests/support/FailedWrite.h"
 
 #include "tests/support/FileSizeLimit.h"
@@ -721,18 +722,12 @@ private slots:
     // Every label, button, combo and field shows its longest text whole, from 9 to 12 points.
     void textesEntiers_data()
     {
-        QTest::addColumn<int>("points");
-        QTest::newRow("9 pt") << 9;
-        QTest::newRow("11 pt") << 11;
-        QTest::newRow("12 pt") << 12;
+        zibtest::addFontSizeRows();
     }
     void textesEntiers()
     {
         QFETCH(int, points);
-        const QFont avant = QApplication::font();
-        QFont police = avant;
-        police.setPointSize(points);
-        QApplication::setFont(police);
+        const zibtest::ApplicationFontSize fontSize(points);
         {
             Dialogue t;
             ModalBoxes boites;
@@ -772,7 +767,6 @@ private slots:
             }
             QVERIFY2(coupes.isEmpty(), qPrintable(coupes.join(QLatin1Char('\n'))));
         }
-        QApplication::setFont(avant);
     }
 };
 

@@ -475,18 +475,12 @@ private slots:
     // descriptions of the shipped lists; the list dialog's with its new controls.
     void textesEntiers_data()
     {
-        QTest::addColumn<int>("points");
-        QTest::newRow("9 pt") << 9;
-        QTest::newRow("11 pt") << 11;
-        QTest::newRow("12 pt") << 12;
+        zibtest::addFontSizeRows();
     }
     void textesEntiers()
     {
         QFETCH(int, points);
-        const QFont before = QApplication::font();
-        QFont font = before;
-        font.setPointSize(points);
-        QApplication::setFont(font);
+        const zibtest::ApplicationFontSize fontSize(points);
         {
             Dialogue t;
             ModalBoxes boites;
@@ -528,7 +522,6 @@ private slots:
             }
             QVERIFY2(dialogCut.isEmpty(), qPrintable(dialogCut.join(QLatin1Char('\n'))));
         }
-        QApplication::setFont(before);
     }
 };
 

@@ -11,6 +11,7 @@
 #include "melody/ScaleView.h"
 #include "melody/ScoreView.h"
 #include "synth/WaveShapes.h"
+#include "tests/support/TextFit.h"
 #include "tests/support/Banques.h"
 #include "tests/support/FailedWrite.h"
 #include "tests/support/WavReaders.h"
@@ -1221,20 +1222,14 @@ void TestMelodyDlg::cancelledRenderKeepsThePrevious()
 
 void TestMelodyDlg::textsFit_data()
 {
-    QTest::addColumn<int>("points");
-    QTest::newRow("9 points") << 9;
-    QTest::newRow("11 points") << 11;
-    QTest::newRow("12 points") << 12;
+    zibtest::addFontSizeRows();
 }
 
 // With its longest texts, every label, button, combo and field of the window holds its text.
 void TestMelodyDlg::textsFit()
 {
     QFETCH(int, points);
-    const QFont before = QApplication::font();
-    QFont font = before;
-    font.setPointSize(points);
-    QApplication::setFont(font);
+    const zibtest::ApplicationFontSize fontSize(points);
     {
         Editor e(defaultList());
         e.tempo->setText(QStringLiteral("300.00"));
@@ -1288,7 +1283,6 @@ void TestMelodyDlg::textsFit()
         }
         QVERIFY(e.scale->size() == QSize(300, 32));
     }
-    QApplication::setFont(before);
 }
 
 QTEST_MAIN(TestMelodyDlg)

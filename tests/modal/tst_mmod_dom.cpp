@@ -321,10 +321,7 @@ void TestMMod_Dom::layout()
 
 void TestMMod_Dom::textsFit_data()
 {
-    QTest::addColumn<int>("points");
-    QTest::newRow("9 pt") << 9;
-    QTest::newRow("11 pt") << 11;
-    QTest::newRow("12 pt") << 12;
+    zibtest::addFontSizeRows();
 }
 
 // Every label, button, check box, list and number field shows its longest text whole, every
@@ -332,9 +329,7 @@ void TestMMod_Dom::textsFit_data()
 void TestMMod_Dom::textsFit()
 {
     QFETCH(int, points);
-    QFont font = m_font;
-    font.setPointSize(points);
-    QApplication::setFont(font);
+    const zibtest::ApplicationFontSize fontSize(points);
     Editor e;
     QVERIFY(QTest::qWaitForWindowExposed(&e.d));
     e.create(9, QStringLiteral("100"), QStringLiteral("0.3"));

@@ -1,6 +1,8 @@
 #include "tests/support/TextFit.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -113,6 +115,25 @@ QStringList movedWidgets(const QHash<const QWidget *, QRect> &before, const QHas
             moved << QStringLiteral("%1 (%2)").arg(it.key()->objectName(), QLatin1String(it.key()->metaObject()->className()));
     }
     return moved;
+}
+
+void addFontSizeRows()
+{
+    QTest::addColumn<int>("points");
+    for (const int points : {9, 11, 12})
+        QTest::addRow("%d pt", points) << points;
+}
+
+ApplicationFontSize::ApplicationFontSize(int points) : m_before(QApplication::font())
+{
+    QFont font = m_before;
+    font.setPointSize(points);
+    QApplication::setFont(font);
+}
+
+ApplicationFontSize::~ApplicationFontSize()
+{
+    QApplication::setFont(m_before);
 }
 
 } // namespace zibtest

@@ -3,6 +3,7 @@
 
 // Whether a window's texts are shown whole, and whether its controls stay where they are.
 
+#include <QFont>
 #include <QHash>
 #include <QRect>
 #include <QStringList>
@@ -27,6 +28,23 @@ QHash<const QWidget *, QRect> geometries(QWidget *root);
 
 /// The widgets whose geometry differs between two readings of geometries(), by name.
 QStringList movedWidgets(const QHash<const QWidget *, QRect> &before, const QHash<const QWidget *, QRect> &after);
+
+/// The rows of a test run at the application font sizes users have: column "points", 9, 11 and
+/// 12 points.
+void addFontSizeRows();
+
+/// The application font at a size in points while it lives; the font before it afterwards.
+class ApplicationFontSize
+{
+public:
+    explicit ApplicationFontSize(int points);
+    ~ApplicationFontSize();
+    ApplicationFontSize(const ApplicationFontSize &) = delete;
+    ApplicationFontSize &operator=(const ApplicationFontSize &) = delete;
+
+private:
+    QFont m_before;
+};
 
 } // namespace zibtest
 

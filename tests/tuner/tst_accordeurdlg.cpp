@@ -523,10 +523,7 @@ void TestAccordeurDlg::policesDe9A12Points_data()
 void TestAccordeurDlg::policesDe9A12Points()
 {
     QFETCH(int, points);
-    const QFont avant = QApplication::font();
-    QFont police = avant;
-    police.setPointSize(points);
-    QApplication::setFont(police);
+    const zibtest::ApplicationFontSize fontSize(points);
     {
         Accordeur a;
         QCOMPARE(a.d.font().pointSize(), points);
@@ -557,7 +554,6 @@ void TestAccordeurDlg::policesDe9A12Points()
         }
         QVERIFY(a.note->text().contains(utf8("Si♮8+49.9")));
     }
-    QApplication::setFont(avant);
 }
 
 void TestAccordeurDlg::wholeWindowAtEveryFontSize_data()
@@ -573,10 +569,7 @@ void TestAccordeurDlg::wholeWindowAtEveryFontSize_data()
 void TestAccordeurDlg::wholeWindowAtEveryFontSize()
 {
     QFETCH(int, points);
-    const QFont before = QApplication::font();
-    QFont font = before;
-    font.setPointSize(points);
-    QApplication::setFont(font);
+    const zibtest::ApplicationFontSize fontSize(points);
     {
         Accordeur a;
         QVERIFY(QTest::qWaitForWindowExposed(&a.d));
@@ -617,7 +610,6 @@ void TestAccordeurDlg::wholeWindowAtEveryFontSize()
         QVERIFY(deviations.contains(QStringLiteral("11 oct+274.6")));
         QCOMPARE(a.d.size(), size);
     }
-    QApplication::setFont(before);
 }
 
 void TestAccordeurDlg::huitMillePoints()
