@@ -15,8 +15,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDebug>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -42,6 +44,8 @@ int rulerX(float cents)
 // The frequencies a list step may sound, Hz.
 constexpr float kLowestFrequency = 10;
 constexpr float kHighestFrequency = 15000;
+// The file name label shows about this many characters of a name before shortening it.
+constexpr int kFileNameChars = 24;
 
 } // namespace
 
@@ -199,8 +203,15 @@ bool IntervDlg::loadDom(const QString &path)
 void IntervDlg::showFileName(const QString &path)
 {
     const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-    m_ui.fichierLabel->setText(tr("Fichier :\t ") + QStringLiteral("<b>") + fileName.toHtmlEscaped() +
+    // A long name is shortened in its middle, keeping its extension, so that the window keeps
+    // within its largest width; the tool tip holds the whole path.
+    QFont bold = m_ui.fichierLabel->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const QString shown = metrics.elidedText(fileName, Qt::ElideMiddle, metrics.averageCharWidth() * kFileNameChars);
+    m_ui.fichierLabel->setText(tr("Fichier :\t ") + QStringLiteral("<b>") + shown.toHtmlEscaped() +
                                QStringLiteral("</b>"));
+    m_ui.fichierLabel->setToolTip(QDir::toNativeSeparators(path));
 }
 
 void IntervDlg::replaceList(const QString &title, const QString &author, const QString &description,
@@ -210,6 +221,9 @@ void IntervDlg::replaceList(const QString &title, const QString &author, const Q
     m_ui.titreEdit->setText(title);
     m_ui.descriptionEdit->setPlainText(description);
     m_ui.auteurEdit->setText(author);
+    // A title longer than its field shows its beginning, not its end.
+    m_ui.titreEdit->setCursorPosition(0);
+    m_ui.auteurEdit->setCursorPosition(0);
     m_liste = ListInterv();
     m_liste.setEnt(title, QString(), author, QString());
     m_modifie = false;

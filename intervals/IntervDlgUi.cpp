@@ -48,6 +48,13 @@ QSize richTextSize(const QWidget *w, const QString &html, int width)
     return doc.size().toSize() + QSize(2, 2);
 }
 
+/// Gives w at least the size least, or more when its contents need it: a minimum set on a widget
+/// replaces what its layout or its text asks for, so it must not be less.
+void setLeastSize(QWidget *w, const QSize &least)
+{
+    w->setMinimumSize(least.expandedTo(w->minimumSizeHint()));
+}
+
 } // namespace
 
 const char *const IntervDlgUi::kWarning =
@@ -93,7 +100,7 @@ void IntervDlgUi::setupUi(QDialog *dialog)
     melodieButton->setEnabled(false);
     melodieButton->setToolTip(tr("Jouer un fragment mélodique"));
     calculerButton = button(tr("Calculer"), "calculerButton", dialog);
-    calculerButton->setMinimumWidth(90);
+    calculerButton->setMinimumWidth(std::max(90, calculerButton->sizeHint().width()));
     calculerButton->setToolTip(tr("Calculer l'écart à la justesse losqu'on transpose l'intervalle courant"));
     tableauButton = button(tr("Tableau"), "tableauButton", dialog);
     tableauButton->setToolTip(tr("Les quintes, quartes, tierces et sixtes de chaque degré : écart au pur et "
@@ -123,7 +130,9 @@ void IntervDlgUi::setupUi(QDialog *dialog)
 
     ecartLabel = new QLabel(dialog);
     ecartLabel->setObjectName(QStringLiteral("ecartLabel"));
-    ecartLabel->setMinimumWidth(std::max(90, richTextSize(ecartLabel, deviationText(kWidestDeviation), 0).width()));
+    // Room for the widest deviation before any is shown, so that its group's size holds it.
+    const QSize widestDeviation = richTextSize(ecartLabel, deviationText(kWidestDeviation), 0);
+    ecartLabel->setMinimumSize(std::max(90, widestDeviation.width()), widestDeviation.height());
 
     fichierLabel = new QLabel(tr("Fichier  : "), dialog);
     fichierLabel->setObjectName(QStringLiteral("fichierLabel"));
@@ -150,7 +159,7 @@ void IntervDlgUi::setupUi(QDialog *dialog)
     schemeCombo->setObjectName(QStringLiteral("schemeCombo"));
     for (int s = 0; s < CategoryScheme::kCount; ++s)
         schemeCombo->addItem(CategoryScheme::at(s).translatedName());
-    schemeCombo->setMinimumWidth(90);
+    schemeCombo->setMinimumWidth(std::max(90, schemeCombo->sizeHint().width()));
 
     treeView = new QTreeView(dialog);
     treeView->setObjectName(QStringLiteral("treeView"));
@@ -196,16 +205,15 @@ void IntervDlgUi::setupUi(QDialog *dialog)
 
     // Right, bottom-aligned: the file, list and justness groups, then "Fermer".
     fichierGroup = new QGroupBox(tr("Fichier"), dialog);
-    fichierGroup->setMinimumSize(110, 120);
     auto *fichierLayout = new QVBoxLayout(fichierGroup);
     fichierLayout->addWidget(nouveauButton);
     fichierLayout->addWidget(ouvrirButton);
     fichierLayout->addWidget(enregistrerButton);
     fichierLayout->addWidget(importerButton);
     fichierLayout->addWidget(exporterButton);
+    setLeastSize(fichierGroup, QSize(110, 120));
 
     listeGroup = new QGroupBox(tr("Liste"), dialog);
-    listeGroup->setMinimumSize(110, 200);
     auto *listeLayout = new QVBoxLayout(listeGroup);
     listeLayout->addWidget(ajouterButton);
     listeLayout->addWidget(supprimerButton);
@@ -213,13 +221,14 @@ void IntervDlgUi::setupUi(QDialog *dialog)
     listeLayout->addWidget(schemeCombo);
     listeLayout->addWidget(developperCheck);
     listeLayout->addWidget(melodieButton);
+    setLeastSize(listeGroup, QSize(110, 200));
 
     justesseGroup = new QGroupBox(tr("Justesse"), dialog);
-    justesseGroup->setMinimumWidth(110);
     auto *justesseLayout = new QVBoxLayout(justesseGroup);
     justesseLayout->addWidget(calculerButton);
     justesseLayout->addWidget(ecartLabel);
     justesseLayout->addWidget(tableauButton);
+    setLeastSize(justesseGroup, QSize(110, 0));
 
     auto *right = new QVBoxLayout;
     right->addSpacing(60);
@@ -229,15 +238,20 @@ void IntervDlgUi::setupUi(QDialog *dialog)
     right->addWidget(justesseGroup);
     right->addWidget(fermerButton);
 
-    auto *main = new QHBoxLayout(dialog);
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right);
+
+    auto *main = new QVBoxLayout(dialog);
     QMargins margins = main->contentsMargins();
     margins.setTop(std::max(margins.top(), kRulerBottom));
     main->setContentsMargins(margins);
-    main->addLayout(left, 1);
-    main->addLayout(right);
+    main->addLayout(columns);
+    // At least 690 pixels wide, and wider when the texts need it: a minimum set on the window
+    // itself would let the user shrink it below what its texts need.
+    main->addStrut(690);
 
     dialog->setWindowTitle(tr("ZIB - Edition de liste d'intervalles"));
     dialog->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    dialog->setMinimumWidth(690);
     dialog->setMaximumSize(900, 850);
 }
