@@ -1245,6 +1245,11 @@ void TestMelodyDlg::textsFit()
         QApplication::processEvents();
         QCOMPARE(e.d.width(), std::max(762, e.d.sizeHint().width()));
         QVERIFY(e.d.width() >= e.d.minimumSizeHint().width());
+        // The checks below hold at the smallest size a user can drag the window to, too.
+        e.d.resize(e.d.minimumSize());
+        QTest::qWait(20);
+        const QStringList cut = zibtest::cutTexts(&e.d);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String("; "))));
 
         for (QLabel *l : e.d.findChildren<QLabel *>()) {
             if (!l->isVisible() || l->text().isEmpty() || l->inherits("QMessageBox"))
