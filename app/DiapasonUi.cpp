@@ -367,7 +367,7 @@ void DiapasonUi::layOut(QDialog *window)
     deviationLayout->setContentsMargins(0, 0, 0, 0);
     deviationLayout->addWidget(correctionDial);
     deviationLayout->addWidget(centsEdit);
-    deviationGroup->setMinimumHeight(90);
+    deviationGroup->setMinimumHeight(std::max(90, deviationGroup->minimumSizeHint().height()));
 
     auto *noteRow = new QHBoxLayout;
     noteRow->addLayout(noteColumn);

@@ -38,7 +38,7 @@ T *named(T *widget, const char *name)
 QPushButton *button(const QString &text, const char *name, QWidget *parent)
 {
     auto *b = named(new QPushButton(text, parent), name);
-    b->setMinimumWidth(MelodyDlgUi::kButtonWidth);
+    b->setMinimumWidth(std::max(MelodyDlgUi::kButtonWidth, b->sizeHint().width()));
     b->setAutoDefault(false);
     return b;
 }
@@ -129,7 +129,6 @@ void MelodyDlgUi::setupUi(QDialog *dialog)
     scaleLayout->addWidget(scale, 0, Qt::AlignCenter);
 
     melodieGroup = named(new QGroupBox(tr("Mélodie"), dialog), "melodieGroup");
-    melodieGroup->setMinimumSize(kTableWidth, 155);
     fichierLabel = named(new QLabel(tr("Fichier de mélodie : "), melodieGroup), "fichierLabel");
     titreLabel = named(new QLabel(tr("Titre"), melodieGroup), "titreLabel");
     titreEdit = named(new QLineEdit(melodieGroup), "titreEdit");
@@ -146,6 +145,8 @@ void MelodyDlgUi::setupUi(QDialog *dialog)
     melodieLayout->addWidget(auteurLabel, 2, 0);
     melodieLayout->addWidget(auteurEdit, 2, 1);
     melodieLayout->addWidget(descriptionEdit, 3, 0, 1, 2);
+    // A least size set on a group replaces what its layout asks for: never less than that.
+    melodieGroup->setMinimumSize(QSize(kTableWidth, 155).expandedTo(melodieGroup->minimumSizeHint()));
 
     // The synthesis fields.
     tempoLabel = named(new QLabel(tr("Tempo (bpm)"), dialog), "tempoLabel");
@@ -162,14 +163,14 @@ void MelodyDlgUi::setupUi(QDialog *dialog)
     formeCombo = named(new QComboBox(dialog), "formeCombo");
     formeCombo->addItems({tr("sinus"), tr("triangle"), tr("parabole"), tr("carré"), tr("rampe"), tr("synthèse")});
     formeCombo->setCurrentIndex(0);
-    formeCombo->setMinimumWidth(kButtonWidth);
+    formeCombo->setMinimumWidth(std::max(kButtonWidth, formeCombo->sizeHint().width()));
     formeCombo->setToolTip(tr("Forme du signal : sinus, triangle, parabole, etc."));
     fechLabel = named(new QLabel(tr("Fréq. Ech."), dialog), "fechLabel");
     fechCombo = named(new QComboBox(dialog), "fechCombo");
     for (const int rate : kSampleRates)
         fechCombo->addItem(QString::number(rate));
     fechCombo->setCurrentIndex(kDefaultSampleRateIndex);
-    fechCombo->setMinimumWidth(kButtonWidth);
+    fechCombo->setMinimumWidth(std::max(kButtonWidth, fechCombo->sizeHint().width()));
     fechCombo->setToolTip(tr("Fréquence d'échantillonnage"));
     synthButton = button(tr("Synthétiser"), "synthButton", dialog);
     synthButton->setToolTip(tr("Synthétiser le son"));
@@ -181,7 +182,6 @@ void MelodyDlgUi::setupUi(QDialog *dialog)
 
     // The envelope: its table, its buttons and the place of its drawing.
     enveloppeGroup = named(new QGroupBox(tr("Enveloppe"), dialog), "enveloppeGroup");
-    enveloppeGroup->setMinimumSize(kTableWidth, 215);
     tablEnv = named(new QTableWidget(0, 2, enveloppeGroup), "tablEnv");
     tablEnv->setItemPrototype(new NumericItem);
     tablEnv->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -210,6 +210,7 @@ void MelodyDlgUi::setupUi(QDialog *dialog)
     envLayout->addLayout(envTop);
     envLayout->addWidget(envelopeArea, 0, Qt::AlignHCenter);
     envLayout->addStretch();
+    enveloppeGroup->setMinimumSize(QSize(kTableWidth, 215).expandedTo(enveloppeGroup->minimumSizeHint()));
 
     // The grid.
     auto *notesButtons = new QVBoxLayout;
